@@ -1,0 +1,33 @@
+// Orbilo's entry point: builds the platform services, the context and the forms, runs the
+// start-up checks and, when they pass, shows the strip and enters the event loop.
+#include <QApplication>
+
+#include "mainwindow/frmMain.h"
+#include "messages/Messages.h"
+#include "messages/frmMessage.h"
+#include "platform/linux/LinuxPlatform.h"
+#include "startup/Context.h"
+#include "startup/Startup.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orbilo"));
+
+    orbilo::platform::LinuxPlatform platform;
+    const orbilo::Services services = platform.Services();
+
+    orbilo::Context ctx;
+    orbilo::frmMessage messageDialog;
+    orbilo::Messages messages(ctx, services.settings, services.shell, messageDialog);
+    orbilo::Startup startup(ctx, services, messages);
+
+    if (startup.Main() == orbilo::StartupOutcome::EndProgram) return 0;
+
+    orbilo::frmMain strip(ctx);
+    services.beacon.SetActivateHandler([&strip] { strip.BringForward(); });
+    strip.ShowStrip();
+
+    startup.AfterShow();
+    if (ctx.endRequested) return 0;
+    return QApplication::exec();
+}

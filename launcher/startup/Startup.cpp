@@ -1,0 +1,127 @@
+#include "startup/Startup.h"
+
+#include "messages/Messages.h"
+#include "services/ServiceError.h"
+
+namespace orbilo {
+
+Startup::Startup(Context& ctx, const Services& services, Messages& messages)
+    : m_ctx(ctx),
+      m_services(services),
+      m_messages(messages),
+      m_location(ctx, services.fileSystem, messages),
+      m_progFiles(services.fileSystem, messages) {}
+
+bool Startup::Stop(const char* messageId) {
+    m_ctx.message.MessageID = messageId;
+    m_messages.ShowStartupMessage();
+    return m_ctx.endRequested;
+}
+
+bool Startup::ScreenTooSmall() {
+    ScreenMetrics screen;
+    try {
+        screen = m_services.system.Screen();
+    } catch (const ServiceError&) {
+        // Without a screen to measure there is nothing to refuse; the toolkit reports it.
+        return false;
+    }
+    return screen.widthTwips < kMinScreenWidthTwips || screen.heightTwips < kMinScreenHeightTwips;
+}
+
+bool Startup::AnotherInstanceBroughtForward() {
+    // While searching, this instance must not be findable under the running title.
+    m_ctx.app.applicationTitle = kBypassTitle;
+    if (m_services.beacon.Claim(kApplicationTitle)) {
+        m_ctx.app.applicationTitle = kApplicationTitle;
+        return false;
+    }
+    if (m_services.beacon.Activate(kApplicationTitle)) return true;
+    // The holder of the title does not answer: start normally, as a second instance.
+    m_ctx.app.applicationTitle = kApplicationTitle;
+    return false;
+}
+
+void Startup::FindWindowsFolder() {
+    std::string folder;
+    try {
+        folder = m_services.system.WindowsFolder();
+    } catch (const ServiceError&) {
+        folder.clear();
+    }
+    if (folder.empty() || folder.size() >= kWindowsFolderBuffer) {
+        m_ctx.location.WindowsFolder.clear();
+        return;
+    }
+    if (folder.back() != m_services.fileSystem.Separator()) folder += m_services.fileSystem.Separator();
+    m_ctx.location.WindowsFolder = folder;
+}
+
+bool Startup::InsideSystemFolder() const {
+    const std::string& windows = m_ctx.location.WindowsFolder;
+    // Without an answer from the system every folder would match and nothing could start.
+    if (windows.empty()) return false;
+    const std::string start = UpperCased(m_ctx.location.StartFolder);
+    const std::string system = UpperCased(windows);
+    return start.size() >= system.size() && start.compare(0, system.size(), system) == 0;
+}
+
+bool Startup::ClassifyDrive() {
+    const std::string name = m_location.DriveTypeName(m_ctx.location.DriveRoot);
+    if (m_ctx.endRequested) return false;
+    if (name == "Unknown" || name == "Remote") return !Stop("MessageMediaUnknown");
+    if (name == "CDRom") return !Stop("MessageMediaCDRom");
+    m_ctx.location.RemovableMode = name != "Fixed";
+    return true;
+}
+
+bool Startup::ConfirmProgramFolder() {
+    const Location& location = m_ctx.location;
+    const std::string executable = location.StartFolder + m_ctx.app.programName + m_ctx.app.executableSuffix;
+    if (!m_progFiles.ProgFileExistPub(executable)) return !Stop("MessageMyPathNotFound");
+    m_ctx.location.ProgramFolder = location.StartFolder;
+    m_ctx.location.ProgramFolderUpper = UpperCased(location.StartFolder);
+    return true;
+}
+
+StartupOutcome Startup::Main() {
+    m_ctx.app.programName = kProgramName;
+    m_ctx.app.executableSuffix = m_services.system.ExecutableSuffix();
+
+    if (ScreenTooSmall() && Stop("MessageSmallScreen")) return StartupOutcome::EndProgram;
+
+    m_ctx.app.applicationTitle = kApplicationTitle;
+    if (AnotherInstanceBroughtForward()) return StartupOutcome::EndProgram;
+
+    std::string currentDirectory;
+    try {
+        currentDirectory = m_services.system.CurrentDirectory();
+    } catch (const ServiceError&) {
+        currentDirectory.clear();
+    }
+    m_location.FixStartLocation(currentDirectory);
+
+    m_ctx.app.programName = kProgramName;
+    m_ctx.app.versionText = kVersionText;
+    m_ctx.app.helpProgramName = kHelpProgramName;
+
+    FindWindowsFolder();
+    if (InsideSystemFolder() && Stop("MessageProgInSystem")) return StartupOutcome::EndProgram;
+
+    if (!ClassifyDrive()) return StartupOutcome::EndProgram;
+
+    if (!ConfirmProgramFolder()) return StartupOutcome::EndProgram;
+    m_location.SetDataPaths();
+
+    m_ctx.app.IdleText = m_ctx.app.programName;
+    m_ctx.window.OpenMenuIndex = -1;
+    return StartupOutcome::ShowWindows;
+}
+
+void Startup::AfterShow() {
+    if (!m_ctx.FirstStart) return;
+    m_ctx.message.MessageID = "MessageFisrtStart";
+    m_messages.ShowListMessage();
+}
+
+}  // namespace orbilo
