@@ -1,0 +1,14 @@
+// Starting a program that outlives this one, without a shell and without waiting for it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace orbilo::platform {
+
+// Starts arguments[0] (searched on PATH when it holds no '/') with the given arguments, in a
+// session of its own, with default signal handling. Returns at once; the child is reaped in the
+// background so it never lingers as a zombie. Throws ServiceError when it cannot be started.
+void StartDetached(const std::vector<std::string>& arguments);
+
+}  // namespace orbilo::platform
