@@ -25,7 +25,7 @@ struct MessageReply {
 };
 
 class MessageUi {
-public:
+  public:
     virtual ~MessageUi() = default;
     virtual MessageReply ShowModal(const MessageView& view) = 0;
 };
