@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Orbilo"));
 
     orbilo::platform::LinuxPlatform platform;
-    const orbilo::Services services = platform.Services();
+    const orbilo::Services services = platform.GetServices();
 
     orbilo::Context ctx;
     orbilo::frmMessage messageDialog;

@@ -5,7 +5,7 @@
 namespace orbilo {
 
 class Floating {
-public:
+  public:
     virtual ~Floating() = default;
     virtual bool TimerOnTopEnabled() const = 0;
     // Disables the keep-on-top timer and takes the main window out of the topmost band.

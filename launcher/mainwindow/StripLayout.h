@@ -29,12 +29,9 @@ inline constexpr const char* kOpenBoxGlyph = "||";
 
 inline constexpr const char* kCommandWebTooltip = "Show | Hide Add URL---F1";
 inline constexpr std::array<const char*, kMenuCount> kCommandMenuTooltips = {
-    "Show | Hide Add To List---F2",
-    "Show | Hide Open---F3",
-    "Show | Hide Open From List---F4",
-    "Show | Hide Run (Korrin's Program)---F5",
-    "Show | Hide Preferences---F6",
-    "Show | Hide Help---F7",
+    "Show | Hide Add To List---F2",    "Show | Hide Open---F3",
+    "Show | Hide Open From List---F4", "Show | Hide Run (Korrin's Program)---F5",
+    "Show | Hide Preferences---F6",    "Show | Hide Help---F7",
     "Show | Hide Code List---F8",
 };
 inline constexpr const char* kCommandMinCaption = "-";
@@ -50,8 +47,12 @@ struct Rgb {
 inline constexpr Rgb kButtonFace{192, 192, 192};
 inline constexpr Rgb kTextMainBack{180, 200, 255};
 
-constexpr int CommandMenuLeft(int index) { return kCommandMenuFirstLeft + kCommandMenuStep * index; }
+constexpr int CommandMenuLeft(int index) {
+    return kCommandMenuFirstLeft + kCommandMenuStep * index;
+}
 // Right edge of the exit button: the strip's width without the Add URL box.
-constexpr int NarrowRightPixels() { return kCommandExitLeft + kButtonWidthPixels; }
+constexpr int NarrowRightPixels() {
+    return kCommandExitLeft + kButtonWidthPixels;
+}
 
 }  // namespace orbilo

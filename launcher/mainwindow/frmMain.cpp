@@ -12,7 +12,9 @@
 namespace orbilo {
 namespace {
 
-QColor ToColor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+QColor ToColor(Rgb rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
 
 QFont StripFont() {
     QFont font(QStringLiteral("Sans Serif"));
@@ -34,8 +36,8 @@ QIcon AddUrlPicture(int size) {
     painter.setBrush(QColor(120, 170, 235));
     painter.drawEllipse(globe);
     painter.drawLine(QPointF(globe.left(), globe.center().y()), QPointF(globe.right(), globe.center().y()));
-    painter.drawEllipse(QRectF(globe.center().x() - globe.width() / 4.0, globe.top(), globe.width() / 2.0,
-                               globe.height()));
+    painter.drawEllipse(
+        QRectF(globe.center().x() - globe.width() / 4.0, globe.top(), globe.width() / 2.0, globe.height()));
     return QIcon(pixmap);
 }
 
@@ -45,7 +47,8 @@ frmMain::frmMain(Context& ctx, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_ctx(ctx) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromStdString(ctx.app.programName));
-    if (const QScreen* screen = QApplication::primaryScreen()) m_scale = screen->logicalDotsPerInchX() / kDesignDpi;
+    if (const QScreen* screen = QApplication::primaryScreen())
+        m_scale = screen->logicalDotsPerInchX() / kDesignDpi;
 
     setAutoFillBackground(true);
     QPalette surface = palette();
@@ -60,11 +63,12 @@ frmMain::frmMain(Context& ctx, QWidget* parent)
     TextMain = new QLineEdit(this);
     TextMain->setObjectName(QStringLiteral("TextMain"));
     TextMain->setGeometry(Px(kTextMainLeft), 0, Px(kTextMainWidth), Px(kStripHeightPixels));
-    TextMain->setStyleSheet(QStringLiteral("QLineEdit { background: rgb(%1, %2, %3); border: 1px solid rgb(96, 96, 96);"
-                                           " padding: 0 2px; }")
-                                .arg(kTextMainBack.red)
-                                .arg(kTextMainBack.green)
-                                .arg(kTextMainBack.blue));
+    TextMain->setStyleSheet(
+        QStringLiteral("QLineEdit { background: rgb(%1, %2, %3); border: 1px solid rgb(96, 96, 96);"
+                       " padding: 0 2px; }")
+            .arg(kTextMainBack.red)
+            .arg(kTextMainBack.green)
+            .arg(kTextMainBack.blue));
     TextMain->installEventFilter(this);
 
     for (int i = 0; i < kMenuCount; ++i) {
@@ -75,9 +79,10 @@ frmMain::frmMain(Context& ctx, QWidget* parent)
     }
     CommandMenu[kRunMenuIndex]->setVisible(ctx.siblings.SiblingLast != -1);
 
-    CommandMin = MakeButton("CommandMin", QString::fromUtf8(kCommandMinCaption), kCommandMinTooltip, kCommandMinLeft);
-    CommandExit =
-        MakeButton("CommandExit", QString::fromUtf8(kCommandExitCaption), kCommandExitTooltip, kCommandExitLeft);
+    CommandMin =
+        MakeButton("CommandMin", QString::fromUtf8(kCommandMinCaption), kCommandMinTooltip, kCommandMinLeft);
+    CommandExit = MakeButton("CommandExit", QString::fromUtf8(kCommandExitCaption), kCommandExitTooltip,
+                             kCommandExitLeft);
     connect(CommandMin, &QPushButton::clicked, this, [this] { Act({StripAction::Minimize, -1}); });
     connect(CommandExit, &QPushButton::clicked, this, [this] { Act({StripAction::Exit, -1}); });
 
@@ -89,20 +94,24 @@ frmMain::frmMain(Context& ctx, QWidget* parent)
     setFocusProxy(TextMain);
 }
 
-int frmMain::Px(int designPixels) const { return static_cast<int>(std::lround(designPixels * m_scale)); }
+int frmMain::Px(int designPixels) const {
+    return static_cast<int>(std::lround(designPixels * m_scale));
+}
 
-QPushButton* frmMain::MakeButton(const char* objectName, const QString& caption, const char* tooltip, int left) {
+QPushButton* frmMain::MakeButton(const char* objectName, const QString& caption, const char* tooltip,
+                                 int left) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QString::fromLatin1(objectName));
     button->setToolTip(QString::fromUtf8(tooltip));
     button->setFocusPolicy(Qt::NoFocus);
     button->setGeometry(Px(left), 0, Px(kButtonWidthPixels), Px(kStripHeightPixels));
-    button->setStyleSheet(QStringLiteral("QPushButton { background: rgb(%1, %2, %3); border: 1px outset rgb(224, 224, 224);"
-                                         " padding: 0; }"
-                                         "QPushButton:pressed { border-style: inset; }")
-                              .arg(kButtonFace.red)
-                              .arg(kButtonFace.green)
-                              .arg(kButtonFace.blue));
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { background: rgb(%1, %2, %3); border: 1px outset rgb(224, 224, 224);"
+                       " padding: 0; }"
+                       "QPushButton:pressed { border-style: inset; }")
+            .arg(kButtonFace.red)
+            .arg(kButtonFace.green)
+            .arg(kButtonFace.blue));
     return button;
 }
 

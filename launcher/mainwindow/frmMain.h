@@ -15,7 +15,7 @@ class QPushButton;
 namespace orbilo {
 
 class frmMain : public QWidget {
-public:
+  public:
     explicit frmMain(Context& ctx, QWidget* parent = nullptr);
 
     // Shows the strip and asks for the keyboard, as a start or an activation from another
@@ -30,12 +30,12 @@ public:
     QPushButton* CommandMin = nullptr;
     QPushButton* CommandExit = nullptr;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     int Px(int designPixels) const;
     QPushButton* MakeButton(const char* objectName, const QString& caption, const char* tooltip, int left);
     bool HandleFunctionKey(int qtKey);

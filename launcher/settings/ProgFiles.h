@@ -10,7 +10,7 @@ class FileSystem;
 class Messages;
 
 class ProgFiles {
-public:
+  public:
     ProgFiles(FileSystem& fileSystem, Messages& messages) : m_fileSystem(fileSystem), m_messages(messages) {}
 
     bool ProgFileExistPub(const std::string& path);
@@ -22,7 +22,7 @@ public:
     // 0 when the text has three characters or fewer.
     float ProgFileVersionPub(const std::string& path);
 
-private:
+  private:
     FileSystem& m_fileSystem;
     Messages& m_messages;
 };

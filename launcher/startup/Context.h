@@ -34,7 +34,7 @@ struct Location {
 
 // Full paths of the data files of the run mode; empty for files the mode does not have.
 struct DataFiles {
-    std::string settings;     // Set.Korrin
+    std::string settings;       // Set.Korrin
     std::string mediaSettings;  // MediaSet.Korrin
     std::string listFile;
     std::string listFold;

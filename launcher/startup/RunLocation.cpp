@@ -28,7 +28,8 @@ void RunLocation::FixStartLocation(const std::string& currentDirectory) {
     location.MediaDriveLetterUpper.clear();
     try {
         location.DriveRoot = DriveRootOf(m_fileSystem, location.StartFolder);
-        location.MediaDriveLetter = m_fileSystem.GetDrive(m_fileSystem.GetDriveName(location.StartFolder)).letter;
+        location.MediaDriveLetter =
+            m_fileSystem.GetDrive(m_fileSystem.GetDriveName(location.StartFolder)).letter;
         location.MediaDriveLetterUpper = UpperCased(location.MediaDriveLetter);
     } catch (const ServiceError&) {
         // The drive classification that follows examines the drive again and tells the user.

@@ -14,7 +14,7 @@ class Messages;
 inline constexpr const char* kDataFileExtension = ".Korrin";
 
 class RunLocation {
-public:
+  public:
     RunLocation(Context& ctx, FileSystem& fileSystem, Messages& messages)
         : m_ctx(ctx), m_fileSystem(fileSystem), m_messages(messages) {}
 
@@ -31,7 +31,7 @@ public:
     // in removable mode).
     void SetDataPaths();
 
-private:
+  private:
     std::string WithSeparator(std::string folder) const;
 
     Context& m_ctx;

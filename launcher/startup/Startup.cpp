@@ -32,11 +32,15 @@ bool Startup::ScreenTooSmall() {
 bool Startup::AnotherInstanceBroughtForward() {
     // While searching, this instance must not be findable under the running title.
     m_ctx.app.applicationTitle = kBypassTitle;
-    if (m_services.beacon.Claim(kApplicationTitle)) {
-        m_ctx.app.applicationTitle = kApplicationTitle;
-        return false;
+    try {
+        if (m_services.beacon.Claim(kApplicationTitle)) {
+            m_ctx.app.applicationTitle = kApplicationTitle;
+            return false;
+        }
+        if (m_services.beacon.Activate(kApplicationTitle)) return true;
+    } catch (const ServiceError&) {
+        // The instance lock cannot be used at all: nothing can be found, so start normally.
     }
-    if (m_services.beacon.Activate(kApplicationTitle)) return true;
     // The holder of the title does not answer: start normally, as a second instance.
     m_ctx.app.applicationTitle = kApplicationTitle;
     return false;

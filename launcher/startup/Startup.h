@@ -29,7 +29,7 @@ enum class StartupOutcome {
 };
 
 class Startup {
-public:
+  public:
     Startup(Context& ctx, const Services& services, Messages& messages);
 
     // Runs the checks and settings steps before the windows are loaded.
@@ -37,7 +37,7 @@ public:
     // After the main window is shown: the first-start notice when due.
     void AfterShow();
 
-private:
+  private:
     bool ScreenTooSmall();
     bool AnotherInstanceBroughtForward();
     void FindWindowsFolder();

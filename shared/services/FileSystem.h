@@ -23,14 +23,15 @@ struct DriveInfo {
 };
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     // The folder separator of this platform: '\\' on Windows, '/' on Linux.
     virtual char Separator() const = 0;
 
-    // Drive part of a path ("E:" on Windows, the mount point on Linux). Throws when the path
-    // lies on no drive.
+    // Drive part of a path ("E:" on Windows, the mount point on Linux, found after following
+    // symbolic links, so a link onto a stick names the stick). Throws when the path lies on no
+    // drive.
     virtual std::string GetDriveName(const std::string& path) = 0;
     // The drive named by GetDriveName. Throws when the drive cannot be examined.
     virtual DriveInfo GetDrive(const std::string& driveName) = 0;

@@ -8,10 +8,11 @@
 namespace orbilo {
 
 class InstanceBeacon {
-public:
+  public:
     virtual ~InstanceBeacon() = default;
 
-    // Becomes findable under the title. False when another running process holds it.
+    // Becomes findable under the title. False when another running process holds it; throws
+    // ServiceError when the instance lock cannot be used at all.
     virtual bool Claim(const std::string& title) = 0;
     // Asks the running process that holds the title to restore and raise its main window.
     // False when no such process answers.

@@ -7,7 +7,7 @@
 namespace orbilo {
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
 
     virtual std::string GetSetting(const std::string& application, const std::string& section,

@@ -18,7 +18,7 @@ struct ShortcutSpec {
 };
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
 
     // Starts a command line (program and arguments) with a normal window, without waiting.

@@ -14,7 +14,7 @@ struct ScreenMetrics {
 };
 
 class System {
-public:
+  public:
     virtual ~System() = default;
 
     // The process's current directory, as the system gives it (no separator added).

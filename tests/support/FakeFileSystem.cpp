@@ -13,11 +13,17 @@ std::string FakeFileSystem::Trimmed(const std::string& folder) {
     return folder;
 }
 
-void FakeFileSystem::AddFolder(const std::string& path) { m_folders.insert(Trimmed(path)); }
+void FakeFileSystem::AddFolder(const std::string& path) {
+    m_folders.insert(Trimmed(path));
+}
 
-void FakeFileSystem::AddFile(const std::string& path, const std::string& content) { m_files[path] = content; }
+void FakeFileSystem::AddFile(const std::string& path, const std::string& content) {
+    m_files[path] = content;
+}
 
-bool FakeFileSystem::HasFolder(const std::string& path) const { return m_folders.count(Trimmed(path)) != 0; }
+bool FakeFileSystem::HasFolder(const std::string& path) const {
+    return m_folders.count(Trimmed(path)) != 0;
+}
 
 std::string FakeFileSystem::Content(const std::string& path) const {
     const auto it = m_files.find(path);

@@ -11,7 +11,7 @@
 namespace orbilo::test {
 
 class FakeFileSystem : public FileSystem {
-public:
+  public:
     // A drive covers every path that begins with its root (longest root wins).
     void AddDrive(const std::string& root, int typeCode, const std::string& letter);
     void AddFolder(const std::string& path);
@@ -40,7 +40,7 @@ public:
     std::map<std::string, std::string> versions;  // path -> version text
     std::set<std::string> hiddenFolders;
 
-private:
+  private:
     struct Drive {
         std::string root;
         DriveInfo info;

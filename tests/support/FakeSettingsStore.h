@@ -11,7 +11,7 @@
 namespace orbilo::test {
 
 class FakeSettingsStore : public SettingsStore {
-public:
+  public:
     using Key = std::tuple<std::string, std::string, std::string>;
 
     void FailOn(const std::string& operation) { m_failing.insert(operation); }
@@ -25,7 +25,7 @@ public:
 
     std::map<Key, std::string> values;
 
-private:
+  private:
     void MaybeFail(const std::string& operation) const;
     std::set<std::string> m_failing;
 };

@@ -11,7 +11,7 @@
 namespace orbilo::test {
 
 class FakeShell : public Shell {
-public:
+  public:
     void FailOn(const std::string& operation) { m_failing.insert(operation); }
 
     void StartCommandLine(const std::string& commandLine) override;
@@ -23,14 +23,14 @@ public:
     void RegWrite(const std::string& valuePath, const std::string& value) override;
     void RegDelete(const std::string& valuePath) override;
 
-    std::vector<std::string> started;     // command lines
-    std::vector<std::string> ran;         // Run targets
-    std::vector<std::string> openedLinks; // OpenLink targets
+    std::vector<std::string> started;      // command lines
+    std::vector<std::string> ran;          // Run targets
+    std::vector<std::string> openedLinks;  // OpenLink targets
     std::vector<ShortcutSpec> shortcuts;
     std::map<std::string, std::string> specialFolders;
     std::map<std::string, std::string> registry;
 
-private:
+  private:
     void MaybeFail(const std::string& operation) const;
     std::set<std::string> m_failing;
 };

@@ -8,7 +8,7 @@
 namespace orbilo::test {
 
 class FakeSystem : public System {
-public:
+  public:
     std::string CurrentDirectory() override { return currentDirectory; }
     std::string WindowsFolder() override { return windowsFolder; }
     std::string ExecutableSuffix() const override { return ".bin"; }

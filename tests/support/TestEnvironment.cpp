@@ -36,7 +36,9 @@ void EnterPrivateHome() {
     fs::permissions(home / "runtime", fs::perms::owner_all, fs::perm_options::replace);
 }
 
-const std::string& PrivateHome() { return g_home; }
+const std::string& PrivateHome() {
+    return g_home;
+}
 
 std::string MakeTempFolder(const std::string& hint) {
     std::string pattern = g_home + "/" + hint + "-XXXXXX";

@@ -61,17 +61,26 @@ e2e_wait_window() {
     return 1
 }
 
-# e2e_wait_exit PID SECONDS: waits for the process to end and prints its exit status.
+# e2e_running PID: the process exists and has not ended (an ended child stays a zombie until
+# it is collected, and kill -0 still finds it).
+e2e_running() {
+    local state
+    state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) || return 1
+    [[ -n "$state" && "$state" != Z ]]
+}
+
+# e2e_wait_exit PID SECONDS: waits for a child of this shell to end and sets E2E_STATUS to its
+# exit status; fails when it is still running after SECONDS. (Not for use inside $(...): only
+# the shell that started the process can collect its status.)
 e2e_wait_exit() {
     local pid=$1 limit=$2 i
-    for ((i = 0; i < limit * 10; i++)); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            local status=0
-            wait "$pid" || status=$?
-            echo "$status"
+    for ((i = 0; i < limit * 20; i++)); do
+        if ! e2e_running "$pid"; then
+            E2E_STATUS=0
+            wait "$pid" || E2E_STATUS=$?
             return 0
         fi
-        sleep 0.1
+        sleep 0.05
     done
     return 1
 }

@@ -23,10 +23,10 @@ xdotool windowfocus --sync "$other"
 start=$(date +%s%N)
 (cd "$folder" && exec ./Orbilo.bin) &
 second=$!
-status=$(e2e_wait_exit "$second" 2) || fail "the second instance was still running after 2 s"
+e2e_wait_exit "$second" 2 || fail "the second instance was still running after 2 s"
 elapsed_ms=$((($(date +%s%N) - start) / 1000000))
-[[ "$status" == 0 ]] || fail "the second instance exited with $status"
-kill -0 "$first" 2>/dev/null || fail "the first instance ended"
+[[ "$E2E_STATUS" == 0 ]] || fail "the second instance exited with $E2E_STATUS"
+e2e_running "$first" || fail "the first instance ended"
 
 count=$(xdotool search --onlyvisible --name '^Orbilo$' | wc -l)
 [[ "$count" == 1 ]] || fail "expected one strip, found $count mapped"

@@ -15,7 +15,7 @@ geometry=$(xwininfo -id "$dialog" | awk '/Width:|Height:/ {printf "%s ", $2}')
 read -r width height <<<"$geometry"
 ((width <= 640 && height <= 480)) || fail "the message (${width}x${height}) does not fit the screen"
 xdotool windowfocus --sync "$dialog" key Return
-status=$(e2e_wait_exit "$pid" 10) || fail "Orbilo did not end after OK"
-[[ "$status" == 0 ]] || fail "exit status $status"
+e2e_wait_exit "$pid" 10 || fail "Orbilo did not end after OK"
+[[ "$E2E_STATUS" == 0 ]] || fail "exit status $E2E_STATUS"
 [[ ! -e "$folder/Orbilo" ]] || fail "a data folder was created"
 note "small screen: message shown (${width}x${height}), OK ended the program"

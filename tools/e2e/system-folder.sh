@@ -16,8 +16,8 @@ for answer in Return Escape; do
     dialog=$(e2e_wait_window myMessage 20) || fail "no myMessage window"
     [[ "$answer" == Return ]] && e2e_screenshot "$E2E_TMP/system-folder.png"
     xdotool windowfocus --sync "$dialog" key "$answer"
-    status=$(e2e_wait_exit "$pid" 10) || fail "Orbilo did not end after $answer"
-    [[ "$status" == 0 ]] || fail "exit status $status after $answer"
+    e2e_wait_exit "$pid" 10 || fail "Orbilo did not end after $answer"
+    [[ "$E2E_STATUS" == 0 ]] || fail "exit status $E2E_STATUS after $answer"
     after=$(find /usr/share -maxdepth 1 -name Orbilo | wc -l)
     [[ "$before" == "$after" ]] || fail "a data folder appeared in /usr/share"
     [[ -z "$(xdotool search --onlyvisible --name '^Orbilo$' 2>/dev/null || true)" ]] || fail "the strip was shown"

@@ -10,7 +10,7 @@
 #include "FakeSettingsStore.h"
 #include "FakeShell.h"
 #include "FakeSystem.h"
-#include "ScriptedMessageUi.h"
+#include "RecordingMessageUi.h"
 #include "messages/Messages.h"
 #include "platform/linux/LinuxFileSystem.h"
 #include "startup/Startup.h"
@@ -20,7 +20,8 @@ namespace {
 
 TEST(StartupOnLinux, PrivateTmpfsMountRunsInRemovableMode) {
     const char* media = std::getenv("ORBILO_TMPFS");
-    if (media == nullptr) GTEST_SKIP() << "needs root to make a private tmpfs mount (tools/e2e/with-private-tmpfs.sh)";
+    if (media == nullptr)
+        GTEST_SKIP() << "needs root to make a private tmpfs mount (tools/e2e/with-private-tmpfs.sh)";
     const std::filesystem::path apps = std::filesystem::path(media) / "apps";
     std::filesystem::create_directories(apps);
     std::ofstream(apps / "Orbilo.bin") << "";
@@ -31,13 +32,13 @@ TEST(StartupOnLinux, PrivateTmpfsMountRunsInRemovableMode) {
     FakeSettingsStore settings;
     FakeSystem system;
     FakeInstanceBeacon beacon;
-    ScriptedMessageUi ui;
+    RecordingMessageUi ui;
     system.currentDirectory = apps.string();
     Messages messages(ctx, settings, shell, ui);
     Startup startup(ctx, Services{fileSystem, shell, settings, system, beacon}, messages);
 
     ASSERT_EQ(startup.Main(), StartupOutcome::ShowWindows);
-    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_TRUE(ui.views.empty());
     EXPECT_TRUE(ctx.location.RemovableMode);
     EXPECT_EQ(ctx.location.DriveRoot, std::string(media) + "/");
     EXPECT_EQ(ctx.location.MediaDriveLetter, media);

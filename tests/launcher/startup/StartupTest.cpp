@@ -6,7 +6,7 @@
 #include "FakeSettingsStore.h"
 #include "FakeShell.h"
 #include "FakeSystem.h"
-#include "ScriptedMessageUi.h"
+#include "RecordingMessageUi.h"
 #include "messages/MessageCatalogue.h"
 #include "messages/Messages.h"
 #include "startup/Startup.h"
@@ -15,7 +15,7 @@ namespace orbilo::test {
 namespace {
 
 class StartupTest : public testing::Test {
-protected:
+  protected:
     StartupTest() {
         fileSystem.AddDrive("/", 2, "/");
         fileSystem.AddFolder("/home/ann/apps/Orbilo");
@@ -29,7 +29,9 @@ protected:
     }
 
     // The one message shown, as the catalogue builds it for a start-up message.
-    std::string OnlyMessageText() const { return ui.shown.size() == 1 ? ui.shown[0].text : "<none or several>"; }
+    std::string OnlyMessageText() const {
+        return ui.views.size() == 1 ? ui.views[0].text : "<none or several>";
+    }
 
     Context ctx;
     FakeFileSystem fileSystem;
@@ -37,19 +39,20 @@ protected:
     FakeSettingsStore settings;
     FakeSystem system;
     FakeInstanceBeacon beacon;
-    ScriptedMessageUi ui;
+    RecordingMessageUi ui;
 };
 
 std::string StartupText(const char* id) {
-    Context named;
-    named.app.programName = "Orbilo";
-    named.app.executableSuffix = ".bin";
-    return MessageText(named, id);
+    AppIdentity app;
+    app.programName = "Orbilo";
+    app.executableSuffix = ".bin";
+    const auto entry = StartupCatalogueEntry(app, id);
+    return entry ? entry->text : std::string("<no such start-up message>");
 }
 
 TEST_F(StartupTest, FixedDiskStartSetsFoldersAndEveryDataFilePath) {
     ASSERT_EQ(Start(), StartupOutcome::ShowWindows);
-    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_TRUE(ui.views.empty());
     const Location& where = ctx.location;
     EXPECT_EQ(where.StartFolder, "/home/ann/apps/Orbilo/");
     EXPECT_EQ(where.DriveRoot, "/");
@@ -110,7 +113,7 @@ TEST_P(DriveClassificationTest, DriveTypeDecidesTheRunModeOrStopsTheStart) {
     const StartupOutcome outcome = Start();
     if (c.messageId == nullptr) {
         EXPECT_EQ(outcome, StartupOutcome::ShowWindows);
-        EXPECT_TRUE(ui.shown.empty());
+        EXPECT_TRUE(ui.views.empty());
         EXPECT_EQ(ctx.location.RemovableMode, c.removable);
     } else {
         EXPECT_EQ(outcome, StartupOutcome::EndProgram);
@@ -123,8 +126,8 @@ INSTANTIATE_TEST_SUITE_P(Drives, DriveClassificationTest,
                          testing::Values(DriveCase{0, "MessageMediaUnknown", false},
                                          DriveCase{1, nullptr, true}, DriveCase{2, nullptr, false},
                                          DriveCase{3, "MessageMediaUnknown", false},
-                                         DriveCase{4, "MessageMediaCDRom", false}, DriveCase{5, nullptr, true},
-                                         DriveCase{9, nullptr, true}));
+                                         DriveCase{4, "MessageMediaCDRom", false},
+                                         DriveCase{5, nullptr, true}, DriveCase{9, nullptr, true}));
 
 TEST_F(StartupTest, DriveThatCannotBeExaminedAsksForTheScriptingRuntime) {
     fileSystem.FailOn("GetDrive");
@@ -145,7 +148,7 @@ TEST_P(ScreenCheckTest, ScreenBelowTheMinimumStopsBeforeTheInstanceCheck) {
     beacon.otherInstanceRunning = true;  // would end silently if the check came first
     Start();
     if (GetParam().passes) {
-        EXPECT_TRUE(ui.shown.empty());
+        EXPECT_TRUE(ui.views.empty());
         EXPECT_EQ(beacon.activated.size(), 1u);
     } else {
         EXPECT_EQ(OnlyMessageText(), StartupText("MessageSmallScreen"));
@@ -161,17 +164,23 @@ INSTANTIATE_TEST_SUITE_P(Screens, ScreenCheckTest,
 TEST_F(StartupTest, SecondInstanceBringsTheFirstForwardAndEndsSilently) {
     beacon.otherInstanceRunning = true;
     EXPECT_EQ(Start(), StartupOutcome::EndProgram);
-    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_TRUE(ui.views.empty());
     EXPECT_EQ(beacon.activated, std::vector<std::string>{"Orbilo Korrin"});
     EXPECT_TRUE(beacon.claimed.empty());
     EXPECT_EQ(ctx.location.StartFolder, "");  // nothing after the instance check ran
 }
 
-TEST_F(StartupTest, InstanceThatDoesNotAnswerLetsThisOneStart) {
-    beacon.otherInstanceRunning = true;
-    beacon.otherInstanceAnswers = false;
-    EXPECT_EQ(Start(), StartupOutcome::ShowWindows);
-    EXPECT_EQ(ctx.app.applicationTitle, "Orbilo Korrin");
+TEST_F(StartupTest, InstanceThatCannotBeFoundLetsThisOneStart) {
+    for (const bool unusableLock : {false, true}) {
+        Context fresh;
+        ctx = fresh;
+        beacon.otherInstanceRunning = !unusableLock;
+        beacon.otherInstanceAnswers = false;
+        beacon.lockUnusable = unusableLock;
+        EXPECT_EQ(Start(), StartupOutcome::ShowWindows) << unusableLock;
+        EXPECT_EQ(ctx.app.applicationTitle, "Orbilo Korrin");
+        EXPECT_TRUE(ui.views.empty());
+    }
 }
 
 struct SystemFolderCase {
@@ -202,7 +211,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(SystemFolderCase{"/usr", "/usr", true}, SystemFolderCase{"/usr", "/usr/lib/orbilo", true},
                     SystemFolderCase{"/usr/", "/usr/bin", true},
                     // the comparison ignores letter case, and includes the trailing separator
-                    SystemFolderCase{"/usr", "/USR/Share", true}, SystemFolderCase{"/usr", "/usrlocal/apps", false},
+                    SystemFolderCase{"/usr", "/USR/Share", true},
+                    SystemFolderCase{"/usr", "/usrlocal/apps", false},
                     SystemFolderCase{"/usr", "/home/usr", false},
                     // no answer from the system: the check is skipped instead of matching everything
                     SystemFolderCase{"", "/home/ann/apps/Orbilo", false}));
@@ -225,10 +235,10 @@ TEST_F(StartupTest, MissingExecutableInTheStartFolderStopsWithoutTouchingData) {
 
 TEST_F(StartupTest, StartupMessageEndsTheProgramAlsoWhenClosedOtherwise) {
     system.currentDirectory = "/usr/local";
-    ui.replies.push_back(MessageReply{MessageAnswer::Cancel, {}});
+    ui.replies.push_back(MessageReply{MessageAnswer::Cancel, ""});
     EXPECT_EQ(Start(), StartupOutcome::EndProgram);
     EXPECT_TRUE(ctx.endRequested);
-    EXPECT_EQ(ui.shown.at(0).title, "myMessage");
+    EXPECT_EQ(ui.views.at(0).title, "myMessage");
 }
 
 }  // namespace
