@@ -6,6 +6,7 @@
 #include "messages/Messages.h"
 #include "messages/frmMessage.h"
 #include "platform/linux/LinuxPlatform.h"
+#include "platform/linux/WindowActivation.h"
 #include "startup/Context.h"
 #include "startup/Startup.h"
 
@@ -24,7 +25,10 @@ int main(int argc, char* argv[]) {
     if (startup.Main() == orbilo::StartupOutcome::EndProgram) return 0;
 
     orbilo::frmMain strip(ctx);
-    services.beacon.SetActivateHandler([&strip] { strip.BringForward(); });
+    services.beacon.SetActivateHandler([&strip] {
+        strip.BringForward();
+        orbilo::platform::ActivateOnBehalfOfUser(strip.windowHandle());
+    });
     strip.ShowStrip();
 
     startup.AfterShow();

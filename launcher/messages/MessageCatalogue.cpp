@@ -224,8 +224,12 @@ std::optional<CatalogueEntry> ListCatalogueEntry(const AppIdentity& /*app*/, int
     if (messageId == kMessageExecutableNotFound) {
         return Ok("Could not find the Executable Path. Reason undetermined.");
     }
-    // kMessagePanelOpenError has no text on purpose: a control panel applet that fails to open is
-    // not reported.
+    if (messageId == kMessagePanelOpenError) {
+        // A settings panel that cannot be opened is reported like any other failed start: on
+        // Linux many panels exist only on some desktops, and silence would leave the user
+        // guessing whether the Instruction did anything.
+        return Ok("There was some error. Could not open the settings panel.");
+    }
     return std::nullopt;
 }
 

@@ -233,11 +233,14 @@ TEST_F(MessageCatalogueTest, BuildersShowOnlyTheirOwnMessages) {
     }
 }
 
-TEST_F(MessageCatalogueTest, PanelOpenErrorStaysSilentInEveryBuilder) {
-    for (Builder builder : {Builder::Startup, Builder::Input, Builder::List}) {
+TEST_F(MessageCatalogueTest, PanelOpenErrorIsReportedByTheListBuilderOnly) {
+    for (Builder builder : {Builder::Startup, Builder::Input}) {
         Show(builder, "MessagePanelOpenError");
     }
     EXPECT_TRUE(ui.views.empty());
+    Show(Builder::List, "MessagePanelOpenError");
+    ASSERT_EQ(ui.views.size(), 1u);
+    EXPECT_EQ(ui.views[0].text, "There was some error. Could not open the settings panel.");
     EXPECT_FALSE(ctx.endRequested);
 }
 
