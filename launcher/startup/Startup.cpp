@@ -89,6 +89,7 @@ bool Startup::ConfirmProgramFolder() {
 }
 
 StartupOutcome Startup::Main() {
+    // The program's name is in the very first message a start can show.
     m_ctx.app.programName = kProgramName;
     m_ctx.app.executableSuffix = m_services.system.ExecutableSuffix();
 
@@ -105,7 +106,6 @@ StartupOutcome Startup::Main() {
     }
     m_location.FixStartLocation(currentDirectory);
 
-    m_ctx.app.programName = kProgramName;
     m_ctx.app.versionText = kVersionText;
     m_ctx.app.helpProgramName = kHelpProgramName;
 
