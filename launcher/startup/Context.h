@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "launchlist/LaunchList.h"
+
 namespace orbilo {
 
 // Fixed names and texts of the running program.
@@ -48,8 +50,34 @@ struct DataFiles {
 
 struct UserSettings {
     std::string NickName;
-    std::string UserPic;
+    std::string UserPic;  // full path; empty when none or when the file does not exist
     std::string PicCaption;
+    std::string UserPicFileName;  // name and extension of UserPic
+    std::string UserPicFolder;    // folder of UserPic, with its separator
+};
+
+// The settings file's values: read once at start, written once at exit.
+struct SettingsFileState {
+    bool readWhole = false;  // false: the file was missing or damaged and the defaults hold
+    int ListFileLast = -1;
+    int ListFoldLast = -1;
+    int ListProgLast = -1;
+    int ListWebLast = -1;
+    int MachineFileLast = -1;
+    int MachineFoldLast = -1;
+    int MachineProgLast = -1;
+    int Top = 0;                          // main window, twips
+    int Left = 0;                         // main window, twips
+    std::string RememberedFolder;         // line 8 as read
+    std::string RememberedFolderToWrite;  // line 8 as it will be written
+};
+
+// The home machine on removable media, and the drive types the add rule looks at.
+struct HomeMachineState {
+    bool MachineFileMissing = false;
+    bool HomeMachine = false;
+    int BrowseDriveType = 0;
+    int PickedDriveType = -1;
 };
 
 struct OptionState {
@@ -91,6 +119,9 @@ struct Context {
     DataFiles files;
     UserSettings user;
     OptionState options;
+    SettingsFileState settingsFile;
+    HomeMachineState home;
+    LaunchList launchList;
     MessageState message;
     WindowState window;
     SiblingState siblings;

@@ -37,6 +37,9 @@ class FileSystem {
     virtual DriveInfo GetDrive(const std::string& driveName) = 0;
 
     virtual bool FileExists(const std::string& path) = 0;
+    // A file the system can start as a program: Windows: the extension "exe" in any case;
+    // Linux: a regular file with an execute bit, or the suffix ".bin".
+    virtual bool IsProgramFile(const std::string& path) = 0;
     virtual bool FolderExists(const std::string& path) = 0;
     // Creates one folder whose parent exists; throws when it does not exist afterwards.
     virtual void CreateFolder(const std::string& path) = 0;

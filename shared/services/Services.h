@@ -3,6 +3,7 @@
 
 #include "services/FileSystem.h"
 #include "services/InstanceBeacon.h"
+#include "services/Management.h"
 #include "services/SettingsStore.h"
 #include "services/Shell.h"
 #include "services/System.h"
@@ -15,6 +16,7 @@ struct Services {
     SettingsStore& settings;
     System& system;
     InstanceBeacon& beacon;
+    Management& management;
 };
 
 }  // namespace orbilo

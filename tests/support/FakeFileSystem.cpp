@@ -59,6 +59,13 @@ bool FakeFileSystem::FileExists(const std::string& path) {
     return HasFile(path);
 }
 
+bool FakeFileSystem::IsProgramFile(const std::string& path) {
+    MaybeFail("IsProgramFile");
+    if (!HasFile(path)) return false;
+    const bool suffix = path.size() >= 4 && path.compare(path.size() - 4, 4, ".bin") == 0;
+    return suffix || m_programs.count(path) != 0;
+}
+
 bool FakeFileSystem::FolderExists(const std::string& path) {
     MaybeFail("FolderExists");
     return HasFolder(path);

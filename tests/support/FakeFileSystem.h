@@ -29,6 +29,9 @@ class FakeFileSystem : public FileSystem {
     std::string GetDriveName(const std::string& path) override;
     DriveInfo GetDrive(const std::string& driveName) override;
     bool FileExists(const std::string& path) override;
+    // A program file here: an existing file with the suffix ".bin" or marked with MarkProgram.
+    bool IsProgramFile(const std::string& path) override;
+    void MarkProgram(const std::string& path) { m_programs.insert(path); }
     bool FolderExists(const std::string& path) override;
     void CreateFolder(const std::string& path) override;
     void SetFolderHidden(const std::string& path) override;
@@ -52,6 +55,7 @@ class FakeFileSystem : public FileSystem {
     std::set<std::string> m_folders;
     std::map<std::string, std::string> m_files;
     std::set<std::string> m_failing;
+    std::set<std::string> m_programs;
     std::vector<std::string> m_createdFolders;
     std::vector<std::string> m_writtenFiles;
 };

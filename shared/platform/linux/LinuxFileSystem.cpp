@@ -1,6 +1,8 @@
 // Drives, existence tests, folders and whole-file access on Linux.
 #include "platform/linux/LinuxFileSystem.h"
 
+#include <string_view>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -58,6 +60,17 @@ DriveInfo LinuxFileSystem::GetDrive(const std::string& driveName) {
 
 bool LinuxFileSystem::FileExists(const std::string& path) {
     return StatIs(path, false);
+}
+
+bool LinuxFileSystem::IsProgramFile(const std::string& path) {
+    struct stat info {};
+    if (path.empty() || ::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    // The suite's own executables carry ".bin" so that they can sit on a case-blind FAT stick,
+    // where execute bits do not survive.
+    constexpr std::string_view kSuffix = ".bin";
+    const bool suffix = path.size() >= kSuffix.size() &&
+                        path.compare(path.size() - kSuffix.size(), kSuffix.size(), kSuffix) == 0;
+    return suffix || (info.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) != 0;
 }
 
 bool LinuxFileSystem::FolderExists(const std::string& path) {

@@ -16,6 +16,7 @@ class LinuxFileSystem : public FileSystem {
     std::string GetDriveName(const std::string& path) override;
     DriveInfo GetDrive(const std::string& driveName) override;
     bool FileExists(const std::string& path) override;
+    bool IsProgramFile(const std::string& path) override;
     bool FolderExists(const std::string& path) override;
     void CreateFolder(const std::string& path) override;
     void SetFolderHidden(const std::string& path) override;

@@ -3,6 +3,7 @@
 
 #include "platform/linux/IniSettingsStore.h"
 #include "platform/linux/LinuxFileSystem.h"
+#include "platform/linux/LinuxManagement.h"
 #include "platform/linux/LinuxShell.h"
 #include "platform/linux/LinuxSystem.h"
 #include "platform/linux/LocalSocketBeacon.h"
@@ -25,6 +26,7 @@ class LinuxPlatform {
     IniSettingsStore m_settings;
     LinuxSystem m_system;
     LocalSocketBeacon m_beacon;
+    LinuxManagement m_management;
 };
 
 }  // namespace orbilo::platform

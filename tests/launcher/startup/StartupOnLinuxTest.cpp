@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "FakeInstanceBeacon.h"
+#include "FakeManagement.h"
 #include "FakeSettingsStore.h"
 #include "FakeShell.h"
 #include "FakeSystem.h"
@@ -32,10 +33,11 @@ TEST(StartupOnLinux, PrivateTmpfsMountRunsInRemovableMode) {
     FakeSettingsStore settings;
     FakeSystem system;
     FakeInstanceBeacon beacon;
+    FakeManagement management;
     RecordingMessageUi ui;
     system.currentDirectory = apps.string();
     Messages messages(ctx, settings, shell, ui);
-    Startup startup(ctx, Services{fileSystem, shell, settings, system, beacon}, messages);
+    Startup startup(ctx, Services{fileSystem, shell, settings, system, beacon, management}, messages);
 
     ASSERT_EQ(startup.Main(), StartupOutcome::ShowWindows);
     EXPECT_TRUE(ui.views.empty());

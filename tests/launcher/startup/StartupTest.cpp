@@ -3,6 +3,7 @@
 
 #include "FakeFileSystem.h"
 #include "FakeInstanceBeacon.h"
+#include "FakeManagement.h"
 #include "FakeSettingsStore.h"
 #include "FakeShell.h"
 #include "FakeSystem.h"
@@ -24,7 +25,7 @@ class StartupTest : public testing::Test {
 
     StartupOutcome Start() {
         Messages messages(ctx, settings, shell, ui);
-        Startup startup(ctx, Services{fileSystem, shell, settings, system, beacon}, messages);
+        Startup startup(ctx, Services{fileSystem, shell, settings, system, beacon, management}, messages);
         return startup.Main();
     }
 
@@ -39,6 +40,7 @@ class StartupTest : public testing::Test {
     FakeSettingsStore settings;
     FakeSystem system;
     FakeInstanceBeacon beacon;
+    FakeManagement management;
     RecordingMessageUi ui;
 };
 
