@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orbilo {
@@ -21,6 +22,49 @@ struct LaunchGroup {
     int Count() const { return static_cast<int>(names.size()); }
     int LastIndex() const { return Count() - 1; }
     bool Empty() const { return names.empty(); }
+    bool Full() const { return Count() >= kMaxGroupItems; }
+    bool Holds(int position) const { return position >= 0 && position < Count(); }
+
+    // Out-of-range positions answer an empty text: a stale position never crashes a caller.
+    const std::string& NameAt(int position) const {
+        return Holds(position) ? names[Index(position)] : Nothing();
+    }
+    const std::string& PathAt(int position) const {
+        return Holds(position) ? paths[Index(position)] : Nothing();
+    }
+
+    // Adds at the end; false (and nothing added) when the group is full.
+    bool Append(std::string name, std::string path) {
+        if (Full()) return false;
+        names.push_back(std::move(name));
+        paths.push_back(std::move(path));
+        return true;
+    }
+    // The path and the position stay, so a completion that points here still finds its item.
+    bool Rename(int position, std::string name) {
+        if (!Holds(position)) return false;
+        names[Index(position)] = std::move(name);
+        return true;
+    }
+    // Later items move up by one.
+    bool Remove(int position) {
+        if (!Holds(position)) return false;
+        names.erase(names.begin() + position);
+        paths.erase(paths.begin() + position);
+        return true;
+    }
+    void Clear() {
+        names.clear();
+        paths.clear();
+    }
+    bool operator==(const LaunchGroup&) const = default;
+
+  private:
+    static std::size_t Index(int position) { return static_cast<std::size_t>(position); }
+    static const std::string& Nothing() {
+        static const std::string kNothing;
+        return kNothing;
+    }
 };
 
 struct LaunchList {
@@ -34,6 +78,11 @@ struct LaunchList {
         }
         return true;
     }
+
+    // What the interpreter, autocompletion and the boxes read.
+    int Count(Group group) const { return (*this)[group].Count(); }
+    const std::string& NameAt(Group group, int position) const { return (*this)[group].NameAt(position); }
+    const std::string& PathAt(Group group, int position) const { return (*this)[group].PathAt(position); }
 };
 
 }  // namespace orbilo

@@ -224,6 +224,11 @@ std::optional<CatalogueEntry> ListCatalogueEntry(const AppIdentity& /*app*/, int
     if (messageId == kMessageExecutableNotFound) {
         return Ok("Could not find the Executable Path. Reason undetermined.");
     }
+    if (messageId == kMessageListFull) {
+        return Ok(
+            "This group of the List is full: it holds 32767 items, as many as a group can hold. Remove an item "
+            "you no longer need, then add this one again.");
+    }
     if (messageId == kMessagePanelOpenError) {
         // A settings panel that cannot be opened is reported like any other failed start: on
         // Linux many panels exist only on some desktops, and silence would leave the user

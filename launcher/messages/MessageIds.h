@@ -31,7 +31,8 @@ inline constexpr const char* kMessageProgramRunError = "MessageProgramRunError";
 inline constexpr const char* kMessageProgramStartError = "MessageProgramStartError";
 inline constexpr const char* kMessageDriveNotReady = "MessageDriveNotReady";
 inline constexpr const char* kMessageExecutableNotFound = "MessageExecutableNotFound";
-// Known to the launch actions but deliberately silent: no builder has a text for it.
 inline constexpr const char* kMessagePanelOpenError = "MessagePanelOpenError";
+// A group holds as many items as its stored last index can count.
+inline constexpr const char* kMessageListFull = "MessageListFull";
 
 }  // namespace orbilo

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "format/MakerInfo.h"
+#include "format/SettingsKeys.h"
 #include "interpreter/LaunchActions.h"
 #include "messages/MessageCatalogue.h"
 #include "messages/MessageIds.h"
@@ -14,10 +15,6 @@
 namespace orbilo {
 
 namespace {
-
-// Where the user's name is kept in the per-user store.
-constexpr const char* kUserSection = "NidraBhanga";
-constexpr const char* kNickNameKey = "NickName";
 
 std::optional<MessageView> MakeView(const std::string& title, std::string head, std::string text,
                                     const std::string& buttonKind, const std::string& inputKind) {

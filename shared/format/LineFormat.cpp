@@ -4,15 +4,22 @@
 
 namespace orbilo {
 
+void AppendText(std::string& out, std::string_view text) {
+    out += '"';
+    std::size_t start = 0;
+    for (auto quote = text.find('"'); quote != std::string_view::npos; quote = text.find('"', start)) {
+        out.append(text, start, quote + 1 - start);
+        out += '"';
+        start = quote + 1;
+    }
+    out.append(text, start);
+    out += '"';
+}
+
 std::string FormatText(std::string_view text) {
     std::string out;
     out.reserve(text.size() + 2);
-    out += '"';
-    for (const char c : text) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
+    AppendText(out, text);
     return out;
 }
 

@@ -19,6 +19,8 @@ inline constexpr std::string_view kLineEnd = "\r\n";
 using LineValue = std::variant<std::string, std::int64_t>;
 
 std::string FormatText(std::string_view text);
+// FormatText appended in place, for files of many lines.
+void AppendText(std::string& out, std::string_view text);
 std::string FormatNumber(std::int64_t number);
 // The values joined by commas, followed by CR LF.
 std::string FormatLine(const std::vector<LineValue>& values);

@@ -87,6 +87,9 @@ std::vector<CatalogueCase> InformingMessages() {
         {Builder::List, "MessageDriveNotReady", "The Drive you are trying to select is not ready."},
         {Builder::List, "MessageExecutableNotFound",
          "Could not find the Executable Path. Reason undetermined."},
+        {Builder::List, "MessageListFull",
+         "This group of the List is full: it holds 32767 items, as many as a group can hold. Remove an item you "
+         "no longer need, then add this one again."},
     };
 }
 
