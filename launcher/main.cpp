@@ -25,13 +25,18 @@ int main(int argc, char* argv[]) {
     if (startup.Main() == orbilo::StartupOutcome::EndProgram) return 0;
 
     orbilo::frmMain strip(ctx);
+    strip.SetClosingHandler([&startup](int top, int left) { startup.SaveAtExit(top, left); });
     services.beacon.SetActivateHandler([&strip] {
         strip.BringForward();
         orbilo::platform::ActivateOnBehalfOfUser(strip.windowHandle());
     });
     strip.ShowStrip();
 
-    startup.AfterShow();
+    if (ctx.FirstStart) {
+        startup.AfterShow();
+        // The notice was shown before the strip could take the keyboard; give it back now.
+        strip.BringForward();
+    }
     if (ctx.endRequested) return 0;
     return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 namespace orbilo {
 
 inline constexpr int kDesignDpi = 96;
+inline constexpr double kTwipsPerInch = 1440.0;
 inline constexpr int kStripHeightPixels = 19;
 inline constexpr int kButtonWidthPixels = 13;
 inline constexpr double kStripFontPoints = 8.25;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <cmath>
+#include <utility>
 
 namespace orbilo {
 namespace {
@@ -87,7 +88,9 @@ frmMain::frmMain(Context& ctx, QWidget* parent)
     connect(CommandExit, &QPushButton::clicked, this, [this] { Act({StripAction::Exit, -1}); });
 
     setFixedSize(Px(NarrowRightPixels()), Px(kStripHeightPixels));
-    move(0, 0);
+    // Where the strip was when the program last ended (the top left corner the first time).
+    move(static_cast<int>(std::lround(ctx.settingsFile.Left / m_twipsPerPixel)),
+         static_cast<int>(std::lround(ctx.settingsFile.Top / m_twipsPerPixel)));
 
     TextMain->setText(QString::fromStdString(ctx.app.programName));
     TextMain->selectAll();
@@ -169,6 +172,11 @@ void frmMain::Act(const StripKey& key) {
 
 void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
+    if (m_onClosing) {
+        const auto handler = std::exchange(m_onClosing, nullptr);
+        handler(static_cast<int>(std::lround(y() * m_twipsPerPixel)),
+                static_cast<int>(std::lround(x() * m_twipsPerPixel)));
+    }
     // Closing the strip by any means ends the program and every other window with it.
     QApplication::quit();
 }

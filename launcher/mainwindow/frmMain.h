@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "mainwindow/StripKeys.h"
 #include "mainwindow/StripLayout.h"
@@ -23,6 +24,10 @@ class frmMain : public QWidget {
     void ShowStrip();
     // Restores a minimised strip, raises it and gives it the keyboard.
     void BringForward();
+    // Called once when the strip closes, with its position in twips, before the program ends.
+    void SetClosingHandler(std::function<void(int topTwips, int leftTwips)> handler) {
+        m_onClosing = std::move(handler);
+    }
 
     QLineEdit* TextMain = nullptr;
     QPushButton* CommandWeb = nullptr;
@@ -43,6 +48,8 @@ class frmMain : public QWidget {
 
     Context& m_ctx;
     double m_scale = 1.0;
+    double m_twipsPerPixel = 15.0;
+    std::function<void(int, int)> m_onClosing;
 };
 
 }  // namespace orbilo

@@ -2,12 +2,14 @@
 // sheet in their normal, pressed and disabled states.
 #include "messages/frmMessage.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -146,7 +148,11 @@ MessageReply frmMessage::ShowModal(const MessageView& view) {
         const int room = screen->availableGeometry().width() - kScreenMargin;
         LabelMessage->setFixedWidth(std::clamp(room, kMinTextWidth, kTextWidth));
     }
+    // Hand the keyboard back to the window that had it (the strip), as a window manager would;
+    // without one nothing else would.
+    const QPointer<QWidget> previous = QApplication::activeWindow();
     exec();
+    if (previous && previous->isVisible()) previous->activateWindow();
     return m_reply;
 }
 

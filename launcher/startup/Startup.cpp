@@ -10,7 +10,12 @@ Startup::Startup(Context& ctx, const Services& services, Messages& messages)
       m_services(services),
       m_messages(messages),
       m_location(ctx, services.fileSystem, messages),
-      m_progFiles(services.fileSystem, messages) {}
+      m_progFiles(services.fileSystem, messages),
+      m_registration(ctx, services.shell, messages),
+      m_settingsFile(ctx, services.fileSystem, m_registration),
+      m_startupSettings(ctx, services.fileSystem, services.settings, messages),
+      m_homeMachine(ctx, services.fileSystem, services.management, messages),
+      m_store(ctx, services.fileSystem) {}
 
 bool Startup::Stop(const char* messageId) {
     m_ctx.message.MessageID = messageId;
@@ -116,10 +121,41 @@ StartupOutcome Startup::Main() {
 
     if (!ConfirmProgramFolder()) return StartupOutcome::EndProgram;
     m_location.SetDataPaths();
+    if (m_ctx.location.RemovableMode) {
+        if (!OnMoveSettings()) return StartupOutcome::EndProgram;
+    } else {
+        OnRestSettings();
+    }
 
     m_ctx.app.IdleText = m_ctx.app.programName;
+    // A missing or damaged settings file gives the defaults (and, in fixed mode, registers the
+    // start with the desktop session).
+    m_settingsFile.Read();
     m_ctx.window.OpenMenuIndex = -1;
+    SplitOptions(m_ctx.options);
+
+    m_store.Load();
     return StartupOutcome::ShowWindows;
+}
+
+bool Startup::OnMoveSettings() {
+    if (m_startupSettings.OnMoveSettingsRead() && Stop("MessageMediaCreateError")) return false;
+    m_homeMachine.ReadAtStart();
+    return true;
+}
+
+void Startup::OnRestSettings() {
+    m_startupSettings.OnRestSettingsRead();
+    if (!m_ctx.user.NickName.empty()) return;
+    // The prompt stores the typed name on OK and "myFriend" on Cancel; start-up goes on either way.
+    m_ctx.message.MessageID = "MessageGetUserName";
+    m_messages.ShowInputMessage();
+}
+
+void Startup::SaveAtExit(int topTwips, int leftTwips) {
+    m_store.SaveCounts(topTwips, leftTwips);
+    m_settingsFile.Write();
+    m_store.WriteListFiles();
 }
 
 void Startup::AfterShow() {

@@ -2,8 +2,13 @@
 // paths, up to the point where the windows are loaded and shown.
 #pragma once
 
+#include "launchlist/LaunchListStore.h"
 #include "services/Services.h"
+#include "settings/HomeMachine.h"
 #include "settings/ProgFiles.h"
+#include "settings/SettingsFile.h"
+#include "settings/StartupRegistration.h"
+#include "settings/StartupSettings.h"
 #include "startup/Context.h"
 #include "startup/RunLocation.h"
 
@@ -32,10 +37,17 @@ class Startup {
   public:
     Startup(Context& ctx, const Services& services, Messages& messages);
 
-    // Runs the checks and settings steps before the windows are loaded.
+    // Runs the checks and settings steps before the windows are shown, and loads the Launch
+    // List.
     StartupOutcome Main();
     // After the main window is shown: the first-start notice when due.
     void AfterShow();
+    // Closing the main window: the window position, the options and counts to the settings
+    // file, then the list files. Only a normal close saves; a start-up message never does.
+    void SaveAtExit(int topTwips, int leftTwips);
+
+    HomeMachine& Home() { return m_homeMachine; }
+    StartupRegistration& Registration() { return m_registration; }
 
   private:
     bool ScreenTooSmall();
@@ -44,6 +56,8 @@ class Startup {
     bool InsideSystemFolder() const;
     bool ClassifyDrive();
     bool ConfirmProgramFolder();
+    bool OnMoveSettings();
+    void OnRestSettings();
     // Shows a start-up message; true when the program must end.
     bool Stop(const char* messageId);
 
@@ -52,6 +66,11 @@ class Startup {
     Messages& m_messages;
     RunLocation m_location;
     ProgFiles m_progFiles;
+    StartupRegistration m_registration;
+    SettingsFile m_settingsFile;
+    StartupSettings m_startupSettings;
+    HomeMachine m_homeMachine;
+    LaunchListStore m_store;
 };
 
 }  // namespace orbilo

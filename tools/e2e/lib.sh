@@ -30,6 +30,12 @@ e2e_private_home() {
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM SESSION_MANAGER
 }
 
+# e2e_known_user NAME: a user who has run Orbilo before (no name prompt, no first-start notice).
+e2e_known_user() {
+    mkdir -p "$XDG_CONFIG_HOME/RavuVod"
+    printf '[NidraBhanga]\nNickName=%s\n' "$1" >"$XDG_CONFIG_HOME/RavuVod/RavuVod.ini"
+}
+
 # e2e_start_xvfb WIDTHxHEIGHT: a private X server; -noreset keeps it alive between clients.
 e2e_start_xvfb() {
     local size=${1:-1280x1024} fifo="$E2E_TMP/displayfd"

@@ -5,6 +5,7 @@ source "$(dirname "$0")/lib.sh"
 exe=$(realpath "$1")
 
 e2e_private_home
+e2e_known_user Ann
 e2e_start_xvfb 1280x1024
 folder=$(e2e_program_folder "$exe")
 

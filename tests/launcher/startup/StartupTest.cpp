@@ -21,13 +21,11 @@ class StartupTest : public testing::Test {
         fileSystem.AddDrive("/", 2, "/");
         fileSystem.AddFolder("/home/ann/apps/Orbilo");
         fileSystem.AddFile("/home/ann/apps/Orbilo/Orbilo.bin");
+        // A user who has run Orbilo before: no name prompt, no first-start notice.
+        settings.values[{"RavuVod", "NidraBhanga", "NickName"}] = "Ann";
     }
 
-    StartupOutcome Start() {
-        Messages messages(ctx, settings, shell, ui);
-        Startup startup(ctx, Services{fileSystem, shell, settings, system, beacon, management}, messages);
-        return startup.Main();
-    }
+    StartupOutcome Start() { return startup.Main(); }
 
     // The one message shown, as the catalogue builds it for a start-up message.
     std::string OnlyMessageText() const {
@@ -42,6 +40,8 @@ class StartupTest : public testing::Test {
     FakeInstanceBeacon beacon;
     FakeManagement management;
     RecordingMessageUi ui;
+    Messages messages{ctx, settings, shell, ui};
+    Startup startup{ctx, Services{fileSystem, shell, settings, system, beacon, management}, messages};
 };
 
 std::string StartupText(const char* id) {
@@ -233,6 +233,67 @@ TEST_F(StartupTest, MissingExecutableInTheStartFolderStopsWithoutTouchingData) {
     EXPECT_EQ(OnlyMessageText(), StartupText("MessageMyPathNotFound"));
     EXPECT_TRUE(fileSystem.CreatedFolders().empty());
     EXPECT_TRUE(fileSystem.WrittenFiles().empty());
+}
+
+TEST_F(StartupTest, FirstStartOnAFixedDiskAsksTheNameThenShowsTheFirstStartNotice) {
+    settings.values.clear();
+    ui.AnswerOk("Ann");
+    ASSERT_EQ(Start(), StartupOutcome::ShowWindows);
+    ASSERT_EQ(ui.views.size(), 1u);
+    EXPECT_EQ(ui.views[0].head, "Your Name Please");
+    EXPECT_TRUE(ui.views[0].nameInput);
+    EXPECT_EQ((settings.values[{"RavuVod", "NidraBhanga", "NickName"}]), "Ann");
+    EXPECT_TRUE(ctx.FirstStart);
+    // The defaults of a missing settings file register the start with the desktop session.
+    EXPECT_EQ(shell.registry.at(
+                  "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\KorrinsLauncher"),
+              "/home/ann/apps/Orbilo/Orbilo.bin");
+    EXPECT_TRUE(fileSystem.HasFolder("/home/ann/apps/Orbilo/Orbilo"));
+
+    startup.AfterShow();
+    ASSERT_EQ(ui.views.size(), 2u);
+    EXPECT_EQ(ui.views[1].title, "Message For - Ann");
+    EXPECT_NE(ui.views[1].text.find("You will type Code and Command in the Text Box (blue part)."),
+              std::string::npos);
+}
+
+TEST_F(StartupTest, LaterStartsNeitherAskTheNameNorShowTheNotice) {
+    ASSERT_EQ(Start(), StartupOutcome::ShowWindows);
+    startup.AfterShow();
+    EXPECT_TRUE(ui.views.empty());
+    EXPECT_FALSE(ctx.FirstStart);
+}
+
+TEST_F(StartupTest, RemovableMediaNeverAsksForTheName) {
+    settings.values.clear();
+    fileSystem.AddDrive("/media/stick", 1, "/media/stick");
+    fileSystem.AddFile("/media/stick/Orbilo.bin");
+    system.currentDirectory = "/media/stick";
+    ASSERT_EQ(Start(), StartupOutcome::ShowWindows);
+    for (const MessageView& view : ui.views) EXPECT_NE(view.head, "Your Name Please");
+    EXPECT_EQ(ctx.options.Options, 2);
+    EXPECT_TRUE(shell.registry.empty());  // no start-up registration from a stick
+    EXPECT_TRUE(ctx.FirstStart);          // first start on this medium
+}
+
+TEST_F(StartupTest, TheLaunchListIsLoadedAtStartAndSavedAtExit) {
+    const std::string data = "/home/ann/apps/Orbilo/Orbilo/";
+    fileSystem.AddFolder(data);
+    fileSystem.AddFile("/usr/bin/env");
+    fileSystem.AddFile(data + "Set.Korrin",
+                       "3\r\n-1\r\n-1\r\n0\r\n-1\r\n150\r\n300\r\n\"\"\r\n-1\r\n-1\r\n-1\r\n");
+    fileSystem.AddFile(data + "ListProg.Korrin", "\"env\",\"/usr/bin/env\"\r\n");
+    ASSERT_EQ(Start(), StartupOutcome::ShowWindows);
+    ASSERT_EQ(ctx.launchList[Group::Program].Count(), 1);
+    EXPECT_EQ(ctx.launchList[Group::Program].paths[0], "/usr/bin/env");
+    EXPECT_EQ(ctx.options.AlwaysOnTop, 1);
+
+    ctx.launchList[Group::Web].Append("site", "http://example.org");
+    startup.SaveAtExit(600, 900);
+    EXPECT_EQ(fileSystem.Content(data + "Set.Korrin"),
+              "3\r\n-1\r\n-1\r\n0\r\n0\r\n600\r\n900\r\n\"\"\r\n-1\r\n-1\r\n-1\r\n");
+    EXPECT_EQ(fileSystem.Content(data + "ListWeb.Korrin"), "\"site\",\"http://example.org\"\r\n");
+    EXPECT_EQ(fileSystem.Content(data + "ListProg.Korrin"), "\"env\",\"/usr/bin/env\"\r\n");
 }
 
 TEST_F(StartupTest, StartupMessageEndsTheProgramAlsoWhenClosedOtherwise) {
