@@ -2,6 +2,9 @@
 // start-up checks and, when they pass, shows the strip and enters the event loop.
 #include <QApplication>
 
+#include "interpreter/Autocompletion.h"
+#include "interpreter/Interpreter.h"
+#include "interpreter/LaunchActions.h"
 #include "mainwindow/frmMain.h"
 #include "messages/Messages.h"
 #include "messages/frmMessage.h"
@@ -25,6 +28,10 @@ int main(int argc, char* argv[]) {
     if (startup.Main() == orbilo::StartupOutcome::EndProgram) return 0;
 
     orbilo::frmMain strip(ctx);
+    orbilo::LaunchActions actions(ctx, services.shell, strip.Box());
+    orbilo::Autocompletion completion(ctx);
+    orbilo::Interpreter interpreter(ctx, services.shell, messages, strip.Box(), actions, strip);
+    strip.Attach(interpreter, completion);
     strip.SetClosingHandler([&startup](int top, int left) { startup.SaveAtExit(top, left); });
     services.beacon.SetActivateHandler([&strip] {
         strip.BringForward();

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <array>
+#include <atomic>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,6 +26,10 @@ struct LaunchGroup {
     bool Empty() const { return names.empty(); }
     bool Full() const { return Count() >= kMaxGroupItems; }
     bool Holds(int position) const { return position >= 0 && position < Count(); }
+    // Changes with every Append, Rename, Remove and Clear, to a value no group had before, so a
+    // reader that keeps something derived from the names (autocompletion's lower-cased index)
+    // knows when to rebuild it.
+    std::uint64_t Revision() const { return m_revision; }
 
     // Out-of-range positions answer an empty text: a stale position never crashes a caller.
     const std::string& NameAt(int position) const {
@@ -38,12 +44,21 @@ struct LaunchGroup {
         if (Full()) return false;
         names.push_back(std::move(name));
         paths.push_back(std::move(path));
+        Touch();
         return true;
+    }
+    // Adds a loaded item whatever the count: on the home machine the main and machine files
+    // together may hold more than one file can, and nothing read may be dropped.
+    void AppendLoaded(std::string name, std::string path) {
+        names.push_back(std::move(name));
+        paths.push_back(std::move(path));
+        Touch();
     }
     // The path and the position stay, so a completion that points here still finds its item.
     bool Rename(int position, std::string name) {
         if (!Holds(position)) return false;
         names[Index(position)] = std::move(name);
+        Touch();
         return true;
     }
     // Later items move up by one.
@@ -51,20 +66,31 @@ struct LaunchGroup {
         if (!Holds(position)) return false;
         names.erase(names.begin() + position);
         paths.erase(paths.begin() + position);
+        Touch();
         return true;
     }
     void Clear() {
         names.clear();
         paths.clear();
+        Touch();
     }
-    bool operator==(const LaunchGroup&) const = default;
+    // Content only: two groups with the same items are equal whatever their history.
+    bool operator==(const LaunchGroup& other) const { return names == other.names && paths == other.paths; }
 
   private:
+    void Touch() {
+        // One counter for all groups, so a revision stands for one content even when groups
+        // are copied over each other.
+        static std::atomic<std::uint64_t> lastRevision{0};
+        m_revision = ++lastRevision;
+    }
     static std::size_t Index(int position) { return static_cast<std::size_t>(position); }
     static const std::string& Nothing() {
         static const std::string kNothing;
         return kNothing;
     }
+
+    std::uint64_t m_revision = 0;
 };
 
 struct LaunchList {

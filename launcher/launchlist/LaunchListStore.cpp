@@ -114,10 +114,7 @@ void LaunchListStore::LoadFile(Group group, bool machine, bool mediaForm) {
             record.kept.names.push_back(read.names[i]);
             record.kept.paths.push_back(itemPath);
         }
-        // Not Append: on the home machine the main and machine files together may exceed what
-        // one file holds, and nothing read may be dropped.
-        target.names.push_back(std::move(read.names[i]));
-        target.paths.push_back(std::move(itemPath));
+        target.AppendLoaded(std::move(read.names[i]), std::move(itemPath));
     }
 }
 

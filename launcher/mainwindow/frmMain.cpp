@@ -10,6 +10,10 @@
 #include <cmath>
 #include <utility>
 
+#include "format/Utf8.h"
+#include "interpreter/Autocompletion.h"
+#include "interpreter/Interpreter.h"
+
 namespace orbilo {
 namespace {
 
@@ -71,6 +75,8 @@ frmMain::frmMain(Context& ctx, QWidget* parent)
             .arg(kTextMainBack.green)
             .arg(kTextMainBack.blue));
     TextMain->installEventFilter(this);
+    m_box = TextMainBox(TextMain);
+    connect(TextMain, &QLineEdit::textChanged, this, [this](const QString& text) { TextMainChanged(text); });
 
     for (int i = 0; i < kMenuCount; ++i) {
         CommandMenu[static_cast<std::size_t>(i)] =
@@ -95,6 +101,82 @@ frmMain::frmMain(Context& ctx, QWidget* parent)
     TextMain->setText(QString::fromStdString(ctx.app.programName));
     TextMain->selectAll();
     setFocusProxy(TextMain);
+}
+
+std::string TextMainBox::Text() const {
+    return m_edit->text().toStdString();
+}
+
+void TextMainBox::SetText(const std::string& text) {
+    m_edit->setText(QString::fromStdString(text));
+}
+
+void TextMainBox::Focus() {
+    m_edit->setFocus();
+}
+
+void frmMain::Attach(Interpreter& interpreter, Autocompletion& completion) {
+    m_interpreter = &interpreter;
+    m_completion = &completion;
+}
+
+void frmMain::ClickMenu(int /*index*/) {
+    // The boxes beside the strip arrive with the main window's box handling; until then no box
+    // can be open, so there is nothing to close.
+}
+
+void frmMain::ClickMinimize() {
+    Act({StripAction::Minimize, -1});
+}
+
+void frmMain::TextMainChanged(const QString& text) {
+    // The completion's own replacement is a change too; it would only find the same candidate.
+    if (m_applyingCompletion || m_completion == nullptr) return;
+    const auto completed = m_completion->OnChange(text.toStdString());
+    if (!completed) return;
+    m_applyingCompletion = true;
+    const QString shown = QString::fromStdString(completed->text);
+    TextMain->setText(shown);
+    // Positions arrive in characters; the line edit counts UTF-16 units.
+    const std::string& utf8 = completed->text;
+    const auto units = [&](int characters) {
+        const auto bytes = CodePointOffset(utf8, static_cast<std::size_t>(characters));
+        return static_cast<int>(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(bytes)).size());
+    };
+    if (completed->selLength > 0) {
+        const int start = units(completed->selStart);
+        TextMain->setSelection(start, units(completed->selStart + completed->selLength) - start);
+    } else {
+        TextMain->setCursorPosition(static_cast<int>(shown.size()));
+    }
+    m_applyingCompletion = false;
+}
+
+bool frmMain::HandleTextMainKey(QKeyEvent* key) {
+    if (m_interpreter == nullptr) return false;
+    InstructionKey pressed;
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            pressed.kind = InstructionKey::Kind::Enter;
+            m_interpreter->OnKeyPress(pressed);
+            return true;
+        case Qt::Key_Backspace:
+            pressed.kind = InstructionKey::Kind::Backspace;
+            m_interpreter->OnKeyPress(pressed);
+            return false;
+        case Qt::Key_Escape:
+            pressed.kind = InstructionKey::Kind::Escape;
+            m_interpreter->OnKeyPress(pressed);
+            return true;
+        default:
+            break;
+    }
+    const QString text = key->text();
+    if (text.isEmpty() || !text.at(0).isPrint()) return false;
+    pressed.kind = InstructionKey::Kind::Character;
+    pressed.text = text.toStdString();
+    return m_interpreter->OnKeyPress(pressed);
 }
 
 int frmMain::Px(int designPixels) const {
@@ -143,6 +225,13 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == TextMain && event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat() && HandleFunctionKey(key->key())) return true;
+    }
+    if (watched == TextMain && event->type() == QEvent::KeyPress) {
+        return HandleTextMainKey(static_cast<QKeyEvent*>(event));
+    }
+    if (watched == TextMain && event->type() == QEvent::MouseButtonDblClick && m_interpreter != nullptr) {
+        m_interpreter->OnDoubleClick();
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

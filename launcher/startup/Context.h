@@ -101,6 +101,15 @@ struct MessageState {
     std::string AfterMessageAction;
 };
 
+// What autocompletion chose for the current text of the instruction box, and whether the last
+// key was Backspace. Each index is -1 when nothing was chosen; at most one is set at a time.
+struct InterpreterState {
+    int PickedItem = -1;
+    int PickedMail = -1;
+    int PickedSibling = -1;
+    bool BackspaceHit = false;
+};
+
 // The main window's box state that other subsystems read.
 struct WindowState {
     int OpenMenuIndex = -1;
@@ -124,6 +133,7 @@ struct Context {
     LaunchList launchList;
     MessageState message;
     WindowState window;
+    InterpreterState interpreter;
     SiblingState siblings;
     bool FirstStart = false;
     // Set when a message ends the program (a start-up message answered or closed); the entry

@@ -9,18 +9,33 @@ void FakeShell::MaybeFail(const std::string& operation) const {
 }
 
 void FakeShell::StartCommandLine(const std::string& commandLine) {
-    MaybeFail("StartCommandLine");
     started.push_back(commandLine);
+    MaybeFail("StartCommandLine");
 }
 
 void FakeShell::Run(const std::string& target) {
-    MaybeFail("Run");
     ran.push_back(target);
+    MaybeFail("Run");
+}
+
+void FakeShell::OpenFolder(const std::string& folder) {
+    folders.push_back(folder);
+    MaybeFail("OpenFolder");
 }
 
 bool FakeShell::OpenLink(const std::string& link) {
     openedLinks.push_back(link);
     return m_failing.count("OpenLink") == 0;
+}
+
+void FakeShell::OpenPanelApplet(const std::string& key, const std::string& /*windowsCommandLine*/) {
+    applets.push_back(key);
+    MaybeFail("OpenPanelApplet");
+}
+
+int FakeShell::Dial(const std::string& number, const std::string& /*requestingApplication*/) {
+    dialed.push_back(number);
+    return dialResult;
 }
 
 std::string FakeShell::SpecialFolder(const std::string& name) {

@@ -1,4 +1,5 @@
-// Records what would have been started or opened, and can be told to fail.
+// Records what would have been started or opened (also when told to fail, so a test sees the
+// exact target that was handed on), and can be told to fail.
 #pragma once
 
 #include <map>
@@ -16,7 +17,10 @@ class FakeShell : public Shell {
 
     void StartCommandLine(const std::string& commandLine) override;
     void Run(const std::string& target) override;
+    void OpenFolder(const std::string& folder) override;
     bool OpenLink(const std::string& link) override;
+    void OpenPanelApplet(const std::string& key, const std::string& windowsCommandLine) override;
+    int Dial(const std::string& number, const std::string& requestingApplication) override;
     std::string SpecialFolder(const std::string& name) override;
     void CreateShortcut(const ShortcutSpec& shortcut) override;
     std::string RegRead(const std::string& valuePath) override;
@@ -25,8 +29,12 @@ class FakeShell : public Shell {
 
     std::vector<std::string> started;      // command lines
     std::vector<std::string> ran;          // Run targets
+    std::vector<std::string> folders;      // OpenFolder targets
     std::vector<std::string> openedLinks;  // OpenLink targets
     std::vector<ShortcutSpec> shortcuts;
+    std::vector<std::string> applets;  // keys opened
+    std::vector<std::string> dialed;
+    int dialResult = 0;
     std::map<std::string, std::string> specialFolders;
     std::map<std::string, std::string> registry;
 

@@ -7,13 +7,17 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include "platform/linux/AtomicFile.h"
 #include "platform/linux/BoundedRead.h"
+#include "platform/linux/CapturedProcess.h"
 #include "platform/linux/DesktopEntry.h"
 #include "platform/linux/DetachedProcess.h"
+#include "platform/linux/SettingsPanels.h"
 #include "platform/linux/SplitCommandLine.h"
 #include "platform/linux/SystemError.h"
 #include "platform/linux/XdgPaths.h"
@@ -22,6 +26,25 @@ namespace orbilo::platform {
 namespace {
 
 constexpr std::size_t kMaxSmallFileBytes = 256u * 1024u;
+
+// The results of a telephony request.
+constexpr int kDialPlaced = 0;
+constexpr int kDialFailed = -1;
+constexpr int kDialNoApplication = -2;
+constexpr int kDialInvalidNumber = -4;
+
+// xdg-mime answers with one desktop file name. On some desktops it starts further tools, so it
+// gets a few seconds, but a hung one must not freeze the program.
+constexpr std::size_t kHandlerQueryMaxBytes = 4096;
+constexpr auto kHandlerQueryTimeout = std::chrono::seconds(3);
+
+std::string_view FirstLineTrimmed(std::string_view text) {
+    text = text.substr(0, text.find('\n'));
+    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; };
+    while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
+    return text;
+}
 
 char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -132,6 +155,15 @@ std::string FileStem(const std::string& path) {
 }  // namespace
 
 void LinuxShell::StartCommandLine(const std::string& commandLine) {
+    // A Launch List program is stored as its bare path, which may hold spaces
+    // ("/opt/My Tools/tool"). When the whole line names a program file, it is that program,
+    // as Windows finds "C:\Program Files\x.exe" in an unquoted line.
+    struct stat info {};
+    if (commandLine.find('/') != std::string::npos && ::stat(commandLine.c_str(), &info) == 0 &&
+        S_ISREG(info.st_mode) && (info.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) != 0) {
+        StartDetached({commandLine});
+        return;
+    }
     const auto words = SplitCommandLine(commandLine);
     if (words.empty()) throw ServiceError("the command line names no program");
     StartDetached(words);
@@ -148,6 +180,38 @@ bool LinuxShell::OpenLink(const std::string& link) {
     } catch (const ServiceError&) {
         return false;
     }
+}
+
+// The Windows command line names applets by their .cpl files and means nothing here; the key
+// alone decides.
+void LinuxShell::OpenPanelApplet(const std::string& key, const std::string& /*windowsCommandLine*/) {
+    StartDetached(SettingsPanelCommand(key, CurrentDesktopFacts()));
+}
+
+// There is no assisted-telephony service on Linux: a registered tel: handler (a softphone, a
+// paired telephone) is the dialing application, and xdg-open hands it the number. The requesting
+// application has no place in that hand-over.
+int LinuxShell::Dial(const std::string& number, const std::string& /*requestingApplication*/) {
+    if (number.empty()) return kDialInvalidNumber;
+    const auto query = RunAndCapture({"xdg-mime", "query", "default", "x-scheme-handler/tel"},
+                                     kHandlerQueryMaxBytes, kHandlerQueryTimeout);
+    switch (query.outcome) {
+        case CapturedOutput::Outcome::NotStarted:
+            return kDialNoApplication;
+        case CapturedOutput::Outcome::TimedOut:
+        case CapturedOutput::Outcome::TooMuchOutput:
+            // Whether a dialer exists is unknown, and claiming there is none would mislead.
+            return kDialFailed;
+        case CapturedOutput::Outcome::Exited:
+            break;
+    }
+    if (query.exitStatus != 0 || FirstLineTrimmed(query.output).empty()) return kDialNoApplication;
+    try {
+        StartDetached({"xdg-open", "tel:" + number});
+    } catch (const ServiceError&) {
+        return kDialFailed;
+    }
+    return kDialPlaced;
 }
 
 std::string LinuxShell::SpecialFolder(const std::string& name) {

@@ -1,6 +1,7 @@
 // The shell's services on Linux: programs start through posix_spawnp, documents and links open
-// through xdg-open, special folders are the XDG user dirs and freedesktop places, shortcuts are
-// .desktop launchers, and the start-up registration is an XDG autostart entry.
+// through xdg-open, control panel applets are the desktop's settings panels, calls go to the
+// registered tel: handler, special folders are the XDG user dirs and freedesktop places,
+// shortcuts are .desktop launchers, and the start-up registration is an XDG autostart entry.
 #pragma once
 
 #include <string>
@@ -18,6 +19,8 @@ class LinuxShell : public Shell {
     void StartCommandLine(const std::string& commandLine) override;
     void Run(const std::string& target) override;
     bool OpenLink(const std::string& link) override;
+    void OpenPanelApplet(const std::string& key, const std::string& windowsCommandLine) override;
+    int Dial(const std::string& number, const std::string& requestingApplication) override;
     std::string SpecialFolder(const std::string& name) override;
     void CreateShortcut(const ShortcutSpec& shortcut) override;
     std::string RegRead(const std::string& valuePath) override;

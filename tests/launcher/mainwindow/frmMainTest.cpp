@@ -3,11 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
+#include "FakeSettingsStore.h"
+#include "FakeShell.h"
+#include "RecordingMessageUi.h"
+#include "interpreter/Autocompletion.h"
+#include "interpreter/Interpreter.h"
+#include "interpreter/LaunchActions.h"
 #include "mainwindow/frmMain.h"
+#include "messages/Messages.h"
 
 namespace orbilo::test {
 namespace {
@@ -114,6 +122,66 @@ TEST(frmMainTest, CharacterKeysOnTheStripItselfDoNothing) {
     QTest::keyRelease(&strip, Qt::Key_F11);
     EXPECT_TRUE(strip.isVisible());
     EXPECT_EQ(strip.TextMain->text(), "Orbilo");
+}
+
+// The instruction box forwards keys and changes; the rules themselves are tested without widgets.
+class InstructionBoxWiringTest : public testing::Test {
+  protected:
+    InstructionBoxWiringTest() {
+        ctx.app.programName = "Orbilo";
+        ctx.launchList[Group::Program].Append("notes", "/usr/bin/notes");
+        ctx.launchList[Group::Program].Append("Éditeur", "/usr/bin/editeur --new");
+        strip.Attach(interpreter, completion);
+        strip.ShowStrip();
+        strip.TextMain->clear();
+    }
+
+    Context ctx;
+    FakeShell shell;
+    FakeSettingsStore store;
+    RecordingMessageUi ui;
+    Messages messages{ctx, store, shell, ui};
+    frmMain strip{ctx};
+    LaunchActions actions{ctx, shell, strip.Box()};
+    Autocompletion completion{ctx};
+    Interpreter interpreter{ctx, shell, messages, strip.Box(), actions, strip};
+};
+
+TEST_F(InstructionBoxWiringTest, TypingCompletesInPlaceAndEnterStartsTheChosenItem) {
+    QTest::keyClicks(strip.TextMain, "p-no");
+    EXPECT_EQ(strip.TextMain->text(), "p-notes");
+    EXPECT_EQ(strip.TextMain->selectedText(), "tes");
+    QTest::keyClick(strip.TextMain, Qt::Key_Return);
+    EXPECT_EQ(shell.started, std::vector<std::string>{"/usr/bin/notes"});
+    EXPECT_EQ(strip.TextMain->text(), "");
+}
+
+TEST_F(InstructionBoxWiringTest, SelectionIsPlacedInCharactersOfTheShownText) {
+    QTest::keyClicks(strip.TextMain, "P-");
+    // Qt Test types ASCII only; a key event carrying the text stands for the accented key.
+    QKeyEvent accented(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("é"));
+    QApplication::sendEvent(strip.TextMain, &accented);
+    EXPECT_EQ(strip.TextMain->text(), QString::fromUtf8("P-Éditeur"));
+    EXPECT_EQ(strip.TextMain->selectedText(), "diteur");
+}
+
+TEST_F(InstructionBoxWiringTest, BackspaceSuppressesTheNextCompletionAndTheTelephoneCodeTakesDigits) {
+    QTest::keyClicks(strip.TextMain, "p-no");
+    QTest::keyClick(strip.TextMain, Qt::Key_Backspace);  // removes the selected "tes"
+    EXPECT_EQ(strip.TextMain->text(), "p-no");
+    EXPECT_EQ(ctx.interpreter.PickedItem, -1);
+    QTest::keyClick(strip.TextMain, Qt::Key_Return);
+    EXPECT_TRUE(shell.started.empty());
+
+    strip.TextMain->clear();
+    QTest::keyClicks(strip.TextMain, "t=5 (55)-0");
+    EXPECT_EQ(strip.TextMain->text(), "t=5550");
+}
+
+TEST_F(InstructionBoxWiringTest, DoubleClickEmptiesTheBox) {
+    QTest::keyClicks(strip.TextMain, "w;example.org");
+    QTest::mouseDClick(strip.TextMain, Qt::LeftButton);
+    EXPECT_EQ(strip.TextMain->text(), "");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <optional>
 #include <thread>
+#include <vector>
 
 #include "TestFiles.h"
 #include "services/ServiceError.h"
@@ -50,14 +51,17 @@ class ScopedEnvironment {
 };
 
 // A script that writes its arguments, NUL-terminated, to a record file (renamed into place, so
-// a complete record appears at once) and its session id beside it.
+// a complete record appears at once) and its session id beside it. It finds its own tools
+// whatever PATH a test gives the program under test.
 void WriteRecorder(const std::string& scriptPath, const std::string& recordPath) {
     WriteText(scriptPath,
               "#!/bin/sh\n"
+              "PATH=/usr/bin:/bin\n"
               "cut -d' ' -f6 /proc/$$/stat > '" +
                   recordPath +
                   ".sid'\n"
-                  "printf '%s\\0' \"$@\" > '" +
+                  // One printf per argument: a single printf would record no arguments as one empty one.
+                  "for a; do printf '%s\\0' \"$a\"; done > '" +
                   recordPath + ".part' && mv '" + recordPath + ".part' '" + recordPath + "'\n");
     fs::permissions(scriptPath, fs::perms::owner_all);
 }
@@ -142,6 +146,10 @@ TEST_F(LinuxShellTest, StartCommandLineGivesTheProgramExactlyItsArgumentsInItsOw
     m_environment.Set("PATH", tools + ":/usr/bin:/bin");  // found through PATH
     m_shell.StartCommandLine("recorder a?b");
     EXPECT_EQ(WaitForRecord(m_record), Words{"a?b"});
+
+    // A Launch List program is its bare path, spaces and all: the whole line is the program.
+    m_shell.StartCommandLine(tools + "/recorder");
+    EXPECT_EQ(WaitForRecord(m_record), Words{});
 }
 
 TEST_F(LinuxShellTest, AProgramThatCannotStartIsAFailure) {
@@ -271,6 +279,114 @@ TEST_F(StartupRegistrationTest, AHiddenEntryCountsAsAbsentAndOtherKeysAreRefused
         EXPECT_THROW(m_shell.RegDelete(other), ServiceError) << other;
     }
     EXPECT_EQ(test::FolderNames(m_folder + "/config/autostart"), Words{"KorrinsLauncher.desktop"});
+}
+
+// The settings programs and the software centres, each recording into its own file, alone on
+// PATH so that nothing installed on the machine can answer instead.
+class SettingsPanelShellTest : public LinuxShellTest {
+  protected:
+    void SetUp() override {
+        LinuxShellTest::SetUp();
+        for (const char* program :
+             {"gnome-control-center", "systemsettings", "gnome-software", "plasma-discover"}) {
+            WriteRecorder(m_bin + "/" + program, Record(program));
+        }
+        m_environment.Set("PATH", m_bin);
+    }
+    std::string Record(const std::string& program) const { return m_folder + "/" + program + ".record"; }
+};
+
+TEST_F(SettingsPanelShellTest, AnAppletOpensTheDesktopsSettingsPanel) {
+    const std::string windowsLine = "rundll32.exe shell32.dll,Control_RunDLL timedate.cpl";
+    m_environment.Set("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
+    m_shell.OpenPanelApplet("datetime", windowsLine);
+    EXPECT_EQ(WaitForRecord(Record("gnome-control-center")), Words{"datetime"});
+    m_shell.OpenPanelApplet("controlpanel", "rundll32.exe shell32.dll,Control_RunDLL");
+    EXPECT_EQ(WaitForRecord(Record("gnome-control-center")), Words{});
+    m_shell.OpenPanelApplet("addremove", "rundll32.exe shell32.dll,Control_RunDLL appwiz.cpl");
+    EXPECT_EQ(WaitForRecord(Record("gnome-software")), Words{"--mode=installed"});
+
+    m_environment.Set("XDG_CURRENT_DESKTOP", "KDE");
+    m_shell.OpenPanelApplet("datetime", windowsLine);
+    EXPECT_EQ(WaitForRecord(Record("systemsettings")), Words{"kcm_clock"});
+    m_shell.OpenPanelApplet("addremove", "rundll32.exe shell32.dll,Control_RunDLL appwiz.cpl");
+    EXPECT_EQ(WaitForRecord(Record("plasma-discover")), (Words{"--mode", "Installed"}));
+}
+
+TEST_F(SettingsPanelShellTest, AnAppletWithoutEquivalentOrWithoutSettingsProgramFails) {
+    m_environment.Set("XDG_CURRENT_DESKTOP", "GNOME");
+    EXPECT_THROW(
+        m_shell.OpenPanelApplet("addnewhardware", "rundll32.exe shell32.dll,Control_RunDLL sysdm.cpl @1"),
+        ServiceError);
+    EXPECT_THROW(m_shell.OpenPanelApplet("joystick", "rundll32.exe shell32.dll,Control_RunDLL joy.cpl"),
+                 ServiceError);
+    EXPECT_THROW(m_shell.OpenPanelApplet("fonts", ""), ServiceError);
+
+    // A file that cannot be run and a folder under the programs' names are not the programs: the
+    // next one that can run is taken, and with none left the applet fails.
+    const std::string datetime = "rundll32.exe shell32.dll,Control_RunDLL timedate.cpl";
+    fs::remove(m_bin + "/gnome-control-center");
+    WriteText(m_bin + "/gnome-control-center", "#!/bin/sh\n");
+    fs::create_directories(m_bin + "/systemsettings5");
+    m_shell.OpenPanelApplet("datetime", datetime);
+    EXPECT_EQ(WaitForRecord(Record("systemsettings")), Words{"kcm_clock"});
+
+    fs::remove(m_bin + "/systemsettings");
+    for (const char* desktop : {"GNOME", "KDE", ""}) {
+        m_environment.Set("XDG_CURRENT_DESKTOP", desktop);
+        EXPECT_THROW(m_shell.OpenPanelApplet("datetime", datetime), ServiceError) << desktop;
+    }
+}
+
+// A stand-in xdg-mime that records its arguments, then runs the given shell lines.
+class DialTest : public LinuxShellTest {
+  protected:
+    void SetUp() override {
+        LinuxShellTest::SetUp();
+        m_environment.Set("PATH", m_bin);
+    }
+    void WriteXdgMime(const std::string& body) {
+        WriteText(m_bin + "/xdg-mime",
+                  "#!/bin/sh\nPATH=/usr/bin:/bin\nprintf '%s\\0' \"$@\" > '" + Query() + "'\n" + body + "\n");
+        fs::permissions(m_bin + "/xdg-mime", fs::perms::owner_all);
+    }
+    std::string Query() const { return m_folder + "/query"; }
+    const std::string m_number = "+1 555 0100";
+};
+
+TEST_F(DialTest, ARegisteredTelHandlerGetsTheNumberThroughXdgOpen) {
+    WriteXdgMime("echo org.gnome.Calls.desktop");
+    EXPECT_EQ(m_shell.Dial(m_number, "Orbilo"), 0);
+    EXPECT_EQ(WaitForRecord(m_record), Words{"tel:+1 555 0100"});
+    EXPECT_EQ(ReadText(Query()), std::string("query\0default\0x-scheme-handler/tel\0", 35));
+
+    fs::remove(m_bin + "/xdg-open");
+    EXPECT_EQ(m_shell.Dial(m_number, "Orbilo"), -1);
+}
+
+TEST_F(DialTest, AnEmptyNumberIsInvalidAndNoHandlerMeansNoDialer) {
+    WriteXdgMime("echo org.gnome.Calls.desktop");
+    EXPECT_EQ(m_shell.Dial("", "Orbilo"), -4);
+    EXPECT_FALSE(fs::exists(Query()));  // nothing was asked for an empty number
+
+    const struct {
+        const char* body;
+        int code;
+    } cases[] = {
+        {"true", -2},
+        {"printf ' \\n'", -2},
+        {"exit 1", -2},
+        {"echo org.gnome.Calls.desktop; exit 3", -2},
+        // Whether a dialer exists is unknown: a hung query, or one that floods its output.
+        {"exec sleep 60", -1},
+        {"while :; do echo org.gnome.Calls.desktop; done", -1},
+    };
+    for (const auto& c : cases) {
+        WriteXdgMime(c.body);
+        EXPECT_EQ(m_shell.Dial(m_number, "Orbilo"), c.code) << c.body;
+    }
+    fs::remove(m_bin + "/xdg-mime");
+    EXPECT_EQ(m_shell.Dial(m_number, "Orbilo"), -2);
 }
 
 }  // namespace
