@@ -30,6 +30,7 @@ int main(int argc, char* argv[]) {
     orbilo::frmMain strip(ctx);
     orbilo::LaunchActions actions(ctx, services.shell, strip.Box());
     orbilo::Autocompletion completion(ctx);
+    completion.Prepare();
     orbilo::Interpreter interpreter(ctx, services.shell, messages, strip.Box(), actions, strip);
     strip.Attach(interpreter, completion);
     strip.SetClosingHandler([&startup](int top, int left) { startup.SaveAtExit(top, left); });

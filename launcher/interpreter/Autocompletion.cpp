@@ -154,6 +154,10 @@ int Autocompletion::FirstSibling(std::string_view loweredCommand) const {
     return -1;
 }
 
+void Autocompletion::Prepare() {
+    for (const Group group : {Group::Program, Group::File, Group::Folder, Group::Web}) GroupNames(group);
+}
+
 std::optional<TextBoxState> Autocompletion::OnChange(const std::string& text) {
     InterpreterState& state = m_ctx.interpreter;
     state.PickedItem = -1;

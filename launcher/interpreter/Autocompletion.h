@@ -65,13 +65,17 @@ class Autocompletion {
     // on a completion sets the one that belongs to the Code and answers the box's new text and
     // selection. Nothing when the text stays as it is.
     std::optional<TextBoxState> OnChange(const std::string& text);
+    // Builds the index of every group that changed since it was last built, so that the next
+    // keystroke does not pay for it (a large list takes milliseconds). Called after the Launch
+    // List is loaded and whenever a box that changes it closes.
+    void Prepare();
 
   private:
     struct GroupIndex {
         LoweredNameIndex names;
         bool built = false;
         std::uint64_t revision = 0;
-        std::size_t count = 0;  // also checked: the list's loader fills the vectors directly
+        std::size_t count = 0;  // also checked, in case a group's lists were changed directly
     };
     const LoweredNameIndex& GroupNames(Group group);
     int FirstSibling(std::string_view loweredCommand) const;
