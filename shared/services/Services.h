@@ -1,6 +1,7 @@
 // The bundle of platform services a program's logic is handed at start.
 #pragma once
 
+#include "services/Clock.h"
 #include "services/FileSystem.h"
 #include "services/InstanceBeacon.h"
 #include "services/Management.h"
@@ -17,6 +18,7 @@ struct Services {
     System& system;
     InstanceBeacon& beacon;
     Management& management;
+    Clock& clock;
 };
 
 }  // namespace orbilo

@@ -4,7 +4,7 @@
 namespace orbilo::platform {
 
 Services LinuxPlatform::GetServices() {
-    return Services{m_fileSystem, m_shell, m_settings, m_system, m_beacon, m_management};
+    return Services{m_fileSystem, m_shell, m_settings, m_system, m_beacon, m_management, m_clock};
 }
 
 }  // namespace orbilo::platform

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/linux/IniSettingsStore.h"
+#include "platform/linux/LinuxClock.h"
 #include "platform/linux/LinuxFileSystem.h"
 #include "platform/linux/LinuxManagement.h"
 #include "platform/linux/LinuxShell.h"
@@ -27,6 +28,7 @@ class LinuxPlatform {
     LinuxSystem m_system;
     LocalSocketBeacon m_beacon;
     LinuxManagement m_management;
+    LinuxClock m_clock;
 };
 
 }  // namespace orbilo::platform

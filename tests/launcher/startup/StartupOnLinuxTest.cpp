@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "FakeClock.h"
 #include "FakeInstanceBeacon.h"
 #include "FakeManagement.h"
 #include "FakeSettingsStore.h"
@@ -34,10 +35,11 @@ TEST(StartupOnLinux, PrivateTmpfsMountRunsInRemovableMode) {
     FakeSystem system;
     FakeInstanceBeacon beacon;
     FakeManagement management;
+    FakeClock clock;
     RecordingMessageUi ui;
     system.currentDirectory = apps.string();
     Messages messages(ctx, settings, shell, ui);
-    Startup startup(ctx, Services{fileSystem, shell, settings, system, beacon, management}, messages);
+    Startup startup(ctx, Services{fileSystem, shell, settings, system, beacon, management, clock}, messages);
 
     ASSERT_EQ(startup.Main(), StartupOutcome::ShowWindows);
     EXPECT_TRUE(ui.views.empty());

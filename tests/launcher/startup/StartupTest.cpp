@@ -1,6 +1,7 @@
 // The entry routine's checks in their order, the run mode and the data paths, on fakes.
 #include <gtest/gtest.h>
 
+#include "FakeClock.h"
 #include "FakeFileSystem.h"
 #include "FakeInstanceBeacon.h"
 #include "FakeManagement.h"
@@ -39,9 +40,10 @@ class StartupTest : public testing::Test {
     FakeSystem system;
     FakeInstanceBeacon beacon;
     FakeManagement management;
+    FakeClock clock;
     RecordingMessageUi ui;
     Messages messages{ctx, settings, shell, ui};
-    Startup startup{ctx, Services{fileSystem, shell, settings, system, beacon, management}, messages};
+    Startup startup{ctx, Services{fileSystem, shell, settings, system, beacon, management, clock}, messages};
 };
 
 std::string StartupText(const char* id) {
