@@ -10,12 +10,12 @@ Startup::Startup(Context& ctx, const Services& services, Messages& messages)
       m_services(services),
       m_messages(messages),
       m_location(ctx, services.fileSystem, messages),
-      m_progFiles(services.fileSystem, messages),
       m_registration(ctx, services.shell, messages),
       m_settingsFile(ctx, services.fileSystem, m_registration),
       m_startupSettings(ctx, services.fileSystem, services.settings, messages),
       m_homeMachine(ctx, services.fileSystem, services.management, messages),
-      m_store(ctx, services.fileSystem) {}
+      m_store(ctx, services.fileSystem),
+      m_suite(ctx, services.fileSystem, services.settings, services.clock, messages) {}
 
 bool Startup::Stop(const char* messageId) {
     m_ctx.message.MessageID = messageId;
@@ -84,15 +84,6 @@ bool Startup::ClassifyDrive() {
     return true;
 }
 
-bool Startup::ConfirmProgramFolder() {
-    const Location& location = m_ctx.location;
-    const std::string executable = location.StartFolder + m_ctx.app.programName + m_ctx.app.executableSuffix;
-    if (!m_progFiles.ProgFileExistPub(executable)) return !Stop("MessageMyPathNotFound");
-    m_ctx.location.ProgramFolder = location.StartFolder;
-    m_ctx.location.ProgramFolderUpper = UpperCased(location.StartFolder);
-    return true;
-}
-
 StartupOutcome Startup::Main() {
     // The program's name is in the very first message a start can show.
     m_ctx.app.programName = kProgramName;
@@ -119,7 +110,10 @@ StartupOutcome Startup::Main() {
 
     if (!ClassifyDrive()) return StartupOutcome::EndProgram;
 
-    if (!ConfirmProgramFolder()) return StartupOutcome::EndProgram;
+    // The suite registry confirms the program's own folder, lists the siblings and finds the
+    // help program: from the medium's records, or from the per-user store.
+    const bool registered = m_ctx.location.RemovableMode ? m_suite.OnMove() : m_suite.OnRest();
+    if (!registered) return StartupOutcome::EndProgram;
     m_location.SetDataPaths();
     if (m_ctx.location.RemovableMode) {
         if (!OnMoveSettings()) return StartupOutcome::EndProgram;
@@ -146,6 +140,7 @@ bool Startup::OnMoveSettings() {
 
 void Startup::OnRestSettings() {
     m_startupSettings.OnRestSettingsRead();
+    m_suite.OnRestUpdate();
     if (!m_ctx.user.NickName.empty()) return;
     // The prompt stores the typed name on OK and "myFriend" on Cancel; start-up goes on either way.
     m_ctx.message.MessageID = "MessageGetUserName";

@@ -5,12 +5,12 @@
 #include "launchlist/LaunchListStore.h"
 #include "services/Services.h"
 #include "settings/HomeMachine.h"
-#include "settings/ProgFiles.h"
 #include "settings/SettingsFile.h"
 #include "settings/StartupRegistration.h"
 #include "settings/StartupSettings.h"
 #include "startup/Context.h"
 #include "startup/RunLocation.h"
+#include "suite/SuiteRegistry.h"
 
 namespace orbilo {
 
@@ -55,7 +55,6 @@ class Startup {
     void FindWindowsFolder();
     bool InsideSystemFolder() const;
     bool ClassifyDrive();
-    bool ConfirmProgramFolder();
     bool OnMoveSettings();
     void OnRestSettings();
     // Shows a start-up message; true when the program must end.
@@ -65,12 +64,12 @@ class Startup {
     Services m_services;
     Messages& m_messages;
     RunLocation m_location;
-    ProgFiles m_progFiles;
     StartupRegistration m_registration;
     SettingsFile m_settingsFile;
     StartupSettings m_startupSettings;
     HomeMachine m_homeMachine;
     LaunchListStore m_store;
+    SuiteRegistry m_suite;
 };
 
 }  // namespace orbilo
