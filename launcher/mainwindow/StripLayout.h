@@ -22,6 +22,21 @@ inline constexpr int kCommandExitLeft = 264;
 inline constexpr int kFrameWebGap = 8;
 inline constexpr int kFrameWebWidth = 441;
 
+// The Add URL box's own controls, from FrameWeb's left edge.
+inline constexpr int kLabelWebLeft = 0;
+inline constexpr int kLabelWebWidth = 48;
+inline constexpr int kTextWebUrlLeft = 50;
+inline constexpr int kTextWebUrlWidth = 185;
+inline constexpr int kLabelWebNameLeft = 239;
+inline constexpr int kLabelWebNameWidth = 76;
+inline constexpr int kTextWebNameLeft = 317;
+inline constexpr int kTextWebNameWidth = 90;
+inline constexpr int kCommandAddWebLeft = 410;
+inline constexpr int kCommandAddWebWidth = 31;
+// The confirmation covers the name part of the box, so the URL box stays open to a drop.
+inline constexpr int kAddedInfoLeft = 237;
+inline constexpr int kAddedInfoWidth = 204;
+
 inline constexpr int kMenuCount = 7;
 inline constexpr int kRunMenuIndex = 3;  // hidden when there is no sibling program
 
@@ -39,6 +54,9 @@ inline constexpr const char* kCommandMinCaption = "-";
 inline constexpr const char* kCommandMinTooltip = "Minimize---F9";
 inline constexpr const char* kCommandExitCaption = "x";
 inline constexpr const char* kCommandExitTooltip = "Exit---F10";
+inline constexpr const char* kFrameWebCaption = "Add URL";
+inline constexpr const char* kLabelWebNameCaption = "Launch Name";
+inline constexpr const char* kCommandAddWebCaption = "Add";
 
 struct Rgb {
     int red;
@@ -47,13 +65,11 @@ struct Rgb {
 };
 inline constexpr Rgb kButtonFace{192, 192, 192};
 inline constexpr Rgb kTextMainBack{180, 200, 255};
+// A disabled text box of the Add URL box.
+inline constexpr Rgb kLightGrey{192, 192, 192};
 
 constexpr int CommandMenuLeft(int index) {
     return kCommandMenuFirstLeft + kCommandMenuStep * index;
-}
-// Right edge of the exit button: the strip's width without the Add URL box.
-constexpr int NarrowRightPixels() {
-    return kCommandExitLeft + kButtonWidthPixels;
 }
 
 }  // namespace orbilo

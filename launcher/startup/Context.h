@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "launchlist/LaunchList.h"
+#include "suite/SuiteState.h"
 
 namespace orbilo {
 
@@ -110,10 +111,20 @@ struct InterpreterState {
     bool BackspaceHit = false;
 };
 
-// The main window's box state that other subsystems read.
+// The main window's state: the open box, the Add URL box, the strip's measures and floating.
 struct WindowState {
     int OpenMenuIndex = -1;
     bool AddUrlBoxShown = false;
+    // Twips, from the screen's twips per pixel when the strip is created.
+    int NarrowWidth = 0;
+    int WideWidth = 0;
+    int StripHeight = 0;
+    // Consecutive keep-on-top ticks with an empty instruction box.
+    int IdleTicks = 0;
+    bool TimerOnTopEnabled = false;
+    bool TimerWatchOnTopEnabled = false;
+    // The ImageHelpPics picture the Help box showed last; the first opening shows picture 1.
+    int HelpPicture = 0;
 };
 
 struct SiblingState {
@@ -135,6 +146,7 @@ struct Context {
     WindowState window;
     InterpreterState interpreter;
     SiblingState siblings;
+    SuiteState suite;
     bool FirstStart = false;
     // Set when a message ends the program (a start-up message answered or closed); the entry
     // routine and the event loop stop at once and nothing is saved.
