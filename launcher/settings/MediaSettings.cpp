@@ -78,10 +78,7 @@ void MediaSettings::MediaUserPicCreate() {
 
 std::string MediaSettings::MediaUserPicGet() {
     UserSettings& user = m_ctx.user;
-    user.UserPic.clear();
-    user.PicCaption.clear();
-    user.UserPicFileName.clear();
-    user.UserPicFolder.clear();
+    user.ForgetPicture();
     try {
         const std::string content = m_fileSystem.ReadFile(PictureRecordPath());
         LineReader reader(content);

@@ -26,10 +26,7 @@ std::string PerUserSettings::ProgSettingGet() {
 
 std::string PerUserSettings::ProgUserPicGet() {
     UserSettings& user = m_ctx.user;
-    user.UserPic.clear();
-    user.PicCaption.clear();
-    user.UserPicFileName.clear();
-    user.UserPicFolder.clear();
+    user.ForgetPicture();
     try {
         const std::string picture = m_settings.GetSetting(kSettingsApplication, kUserSection, kUserPicKey);
         if (picture.empty()) return {};

@@ -55,6 +55,13 @@ struct UserSettings {
     std::string PicCaption;
     std::string UserPicFileName;  // name and extension of UserPic
     std::string UserPicFolder;    // folder of UserPic, with its separator
+
+    void ForgetPicture() {
+        UserPic.clear();
+        PicCaption.clear();
+        UserPicFileName.clear();
+        UserPicFolder.clear();
+    }
 };
 
 // The settings file's values: read once at start, written once at exit.

@@ -1,6 +1,7 @@
 // posix_spawnp with a pipe on standard output, a poll loop against a deadline, and the child in
 // a process group of its own so that an overrun can be ended as a whole.
 #include "platform/linux/CapturedProcess.h"
+#include "platform/linux/DetachedProcess.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -56,17 +57,8 @@ class Attributes {
   public:
     Attributes() : m_ready(::posix_spawnattr_init(&m_attributes) == 0) {
         if (!m_ready) return;
-        sigset_t signals;
-        // A signal this program ignores (SIGPIPE, say) would stay ignored in the child.
-        sigfillset(&signals);
-        sigdelset(&signals, SIGKILL);
-        sigdelset(&signals, SIGSTOP);
-        ::posix_spawnattr_setsigdefault(&m_attributes, &signals);
-        sigemptyset(&signals);
-        ::posix_spawnattr_setsigmask(&m_attributes, &signals);
         ::posix_spawnattr_setpgroup(&m_attributes, 0);
-        ::posix_spawnattr_setflags(&m_attributes,
-                                   POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+        ResetChildSignals(m_attributes, POSIX_SPAWN_SETPGROUP);
     }
     ~Attributes() {
         if (m_ready) ::posix_spawnattr_destroy(&m_attributes);

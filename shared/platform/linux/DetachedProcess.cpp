@@ -21,17 +21,8 @@ class SpawnAttributes {
   public:
     SpawnAttributes() {
         if (::posix_spawnattr_init(&m_attributes) != 0) throw ServiceError("cannot prepare a program start");
-        sigset_t signals;
-        // A signal this program ignores (SIGPIPE, say) would stay ignored in the child.
-        sigfillset(&signals);
-        sigdelset(&signals, SIGKILL);
-        sigdelset(&signals, SIGSTOP);
-        ::posix_spawnattr_setsigdefault(&m_attributes, &signals);
-        sigemptyset(&signals);
-        ::posix_spawnattr_setsigmask(&m_attributes, &signals);
         // Its own session: closing this program's terminal or process group leaves it running.
-        ::posix_spawnattr_setflags(&m_attributes,
-                                   POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+        ResetChildSignals(m_attributes, POSIX_SPAWN_SETSID);
     }
     ~SpawnAttributes() { ::posix_spawnattr_destroy(&m_attributes); }
     SpawnAttributes(const SpawnAttributes&) = delete;
@@ -43,6 +34,18 @@ class SpawnAttributes {
 };
 
 }  // namespace
+
+void ResetChildSignals(posix_spawnattr_t& attributes, short flags) {
+    sigset_t signals;
+    sigfillset(&signals);
+    sigdelset(&signals, SIGKILL);
+    sigdelset(&signals, SIGSTOP);
+    ::posix_spawnattr_setsigdefault(&attributes, &signals);
+    sigemptyset(&signals);
+    ::posix_spawnattr_setsigmask(&attributes, &signals);
+    ::posix_spawnattr_setflags(&attributes,
+                               static_cast<short>(flags | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK));
+}
 
 void StartDetached(const std::vector<std::string>& arguments) {
     if (arguments.empty() || arguments.front().empty()) throw ServiceError("no program to start");
