@@ -17,6 +17,7 @@
 
 #include <algorithm>
 
+#include "mainwindow/StripPictures.h"
 #include "messages/NameBox.h"
 
 namespace orbilo {
@@ -161,6 +162,11 @@ void frmMessage::Fill(const MessageView& view) {
     m_nameInput = false;  // the name box's own rule must not touch OK while it is being emptied
 
     setWindowTitle(QString::fromStdString(view.title));
+    // The buttons take their three faces from the strip's button pictures each time.
+    const QString faces = PictureButtonStyle(kPictureNormal, kPicturePressed, kPictureDisabled) +
+                          QStringLiteral("QPushButton:focus { border-width: 2px; }");
+    CommandOK->setStyleSheet(faces);
+    CommandCancel->setStyleSheet(faces);
     LabelHead->setText(QString::fromStdString(view.head));
     LabelMessage->setText(DisplayText(view.text));
     LabelOK->setText(QString::fromStdString(view.okCaption));
