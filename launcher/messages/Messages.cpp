@@ -66,38 +66,29 @@ std::string Messages::AddressedHead() const {
     return m_ctx.user.NickName.empty() ? std::string(kDefaultNickName) : m_ctx.user.NickName;
 }
 
-void Messages::ShowStartupMessage() {
-    auto entry = StartupCatalogueEntry(m_ctx.app, m_ctx.message.MessageID);
-    if (!entry) return;
+void Messages::ShowEntry(const CatalogueEntry& entry, bool endAfterMessage) {
     MessageState& state = m_ctx.message;
-    state.MessageHead = AddressedHead();
-    state.MessageText = entry->text;
-    state.ButtonKind = entry->buttonKind;
-    state.InputKind = entry->inputKind;
-    state.EndAfterMessage = true;
+    state.MessageHead = entry.head.empty() ? AddressedHead() : entry.head;
+    state.MessageText = entry.text;
+    state.ButtonKind = entry.buttonKind;
+    state.InputKind = entry.inputKind;
+    if (endAfterMessage) state.EndAfterMessage = true;
     ShowMessageDialog(state.MessageHead, state.MessageText, state.ButtonKind, state.InputKind);
+}
+
+void Messages::ShowStartupMessage() {
+    const auto entry = StartupCatalogueEntry(m_ctx.app, m_ctx.message.MessageID);
+    if (entry) ShowEntry(*entry, true);
 }
 
 void Messages::ShowInputMessage() {
-    auto entry = InputCatalogueEntry(m_ctx.app, m_ctx.message.MessageID);
-    if (!entry) return;
-    MessageState& state = m_ctx.message;
-    state.MessageHead = entry->head.empty() ? AddressedHead() : entry->head;
-    state.MessageText = entry->text;
-    state.ButtonKind = entry->buttonKind;
-    state.InputKind = entry->inputKind;
-    ShowMessageDialog(state.MessageHead, state.MessageText, state.ButtonKind, state.InputKind);
+    const auto entry = InputCatalogueEntry(m_ctx.app, m_ctx.message.MessageID);
+    if (entry) ShowEntry(*entry, false);
 }
 
 void Messages::ShowListMessage() {
-    auto entry = ListCatalogueEntry(m_ctx.app, m_ctx.siblings.SiblingLast, m_ctx.message.MessageID);
-    if (!entry) return;
-    MessageState& state = m_ctx.message;
-    state.MessageHead = AddressedHead();
-    state.MessageText = entry->text;
-    state.ButtonKind = entry->buttonKind;
-    state.InputKind = entry->inputKind;
-    ShowMessageDialog(state.MessageHead, state.MessageText, state.ButtonKind, state.InputKind);
+    const auto entry = ListCatalogueEntry(m_ctx.app, m_ctx.siblings.SiblingLast, m_ctx.message.MessageID);
+    if (entry) ShowEntry(*entry, false);
 }
 
 void Messages::ShowPlainMessage() {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "mainwindow/Floating.h"
+#include "messages/MessageCatalogue.h"
 #include "messages/MessageUi.h"
 #include "services/SettingsStore.h"
 #include "services/Shell.h"
@@ -42,6 +43,9 @@ class Messages {
 
   private:
     std::string AddressedHead() const;
+    // Fills the message state from a catalogue entry (its own head line, or the user's name) and
+    // shows it.
+    void ShowEntry(const CatalogueEntry& entry, bool endAfterMessage);
     void SaveNickName();
     void EnableRememberWhenDue();
     void ClearMessageState();

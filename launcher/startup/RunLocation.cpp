@@ -1,6 +1,7 @@
 #include "startup/RunLocation.h"
 
 #include "format/DriveClassification.h"
+#include "messages/MessageIds.h"
 #include "messages/Messages.h"
 #include "services/FileSystem.h"
 #include "services/ServiceError.h"
@@ -39,7 +40,7 @@ void RunLocation::FixStartLocation(const std::string& currentDirectory) {
 std::string RunLocation::DriveTypeName(const std::string& path) {
     const auto code = ExamineDriveType(m_fileSystem, path);
     if (!code) {
-        m_ctx.message.MessageID = "MessageNeedSriptRuntime";
+        m_ctx.message.MessageID = kMessageNeedSriptRuntime;
         m_messages.ShowStartupMessage();
         return kDriveNotDetermined;
     }

@@ -1,5 +1,7 @@
 #include "startup/Startup.h"
 
+#include "format/DriveClassification.h"
+#include "messages/MessageIds.h"
 #include "messages/Messages.h"
 #include "services/ServiceError.h"
 
@@ -78,9 +80,11 @@ bool Startup::InsideSystemFolder() const {
 bool Startup::ClassifyDrive() {
     const std::string name = m_location.DriveTypeName(m_ctx.location.DriveRoot);
     if (m_ctx.endRequested) return false;
-    if (name == "Unknown" || name == "Remote") return !Stop("MessageMediaUnknown");
-    if (name == "CDRom") return !Stop("MessageMediaCDRom");
-    m_ctx.location.RemovableMode = name != "Fixed";
+    const auto named = [](DriveType type) { return DriveTypeNameOf(static_cast<int>(type)); };
+    if (name == named(DriveType::Unknown) || name == named(DriveType::Remote))
+        return !Stop(kMessageMediaUnknown);
+    if (name == named(DriveType::CDRom)) return !Stop(kMessageMediaCDRom);
+    m_ctx.location.RemovableMode = name != named(DriveType::Fixed);
     return true;
 }
 
@@ -89,7 +93,7 @@ StartupOutcome Startup::Main() {
     m_ctx.app.programName = kProgramName;
     m_ctx.app.executableSuffix = m_services.system.ExecutableSuffix();
 
-    if (ScreenTooSmall() && Stop("MessageSmallScreen")) return StartupOutcome::EndProgram;
+    if (ScreenTooSmall() && Stop(kMessageSmallScreen)) return StartupOutcome::EndProgram;
 
     m_ctx.app.applicationTitle = kApplicationTitle;
     if (AnotherInstanceBroughtForward()) return StartupOutcome::EndProgram;
@@ -106,7 +110,7 @@ StartupOutcome Startup::Main() {
     m_ctx.app.helpProgramName = kHelpProgramName;
 
     FindWindowsFolder();
-    if (InsideSystemFolder() && Stop("MessageProgInSystem")) return StartupOutcome::EndProgram;
+    if (InsideSystemFolder() && Stop(kMessageProgInSystem)) return StartupOutcome::EndProgram;
 
     if (!ClassifyDrive()) return StartupOutcome::EndProgram;
 
@@ -133,7 +137,7 @@ StartupOutcome Startup::Main() {
 }
 
 bool Startup::OnMoveSettings() {
-    if (m_startupSettings.OnMoveSettingsRead() && Stop("MessageMediaCreateError")) return false;
+    if (m_startupSettings.OnMoveSettingsRead() && Stop(kMessageMediaCreateError)) return false;
     m_homeMachine.ReadAtStart();
     return true;
 }
@@ -143,7 +147,7 @@ void Startup::OnRestSettings() {
     m_suite.OnRestUpdate();
     if (!m_ctx.user.NickName.empty()) return;
     // The prompt stores the typed name on OK and "myFriend" on Cancel; start-up goes on either way.
-    m_ctx.message.MessageID = "MessageGetUserName";
+    m_ctx.message.MessageID = kMessageGetUserName;
     m_messages.ShowInputMessage();
 }
 
@@ -155,7 +159,7 @@ void Startup::SaveAtExit(int topTwips, int leftTwips) {
 
 void Startup::AfterShow() {
     if (!m_ctx.FirstStart) return;
-    m_ctx.message.MessageID = "MessageFisrtStart";
+    m_ctx.message.MessageID = kMessageFisrtStart;
     m_messages.ShowListMessage();
 }
 
